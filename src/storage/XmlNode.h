@@ -1,0 +1,67 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace pugi {
+class xml_document;
+struct xml_node_struct;
+}
+
+class XmlNodeList;
+
+// A handle to one element of a document; may be null. Copies share the element, and a handle
+// keeps its document alive.
+class XmlNode {
+public:
+    XmlNode() = default;
+
+    bool IsNull() const;
+    std::wstring GetName() const;
+
+    XmlNode AppendChildElement(const std::wstring& name) const;
+    // The first child element whose local name is localName, whatever its prefix.
+    XmlNode FindChildElement(const std::wstring& localName, bool create) const;
+    XmlNodeList SelectNodes(const std::wstring& xpath) const;
+    XmlNodeList ChildElements() const;
+
+    // Empty text, or fallback when given, for a missing or empty attribute.
+    std::wstring GetAttribute(const std::wstring& name,
+                              const std::optional<std::wstring>& fallback = std::nullopt) const;
+    // Base-10 like the C library's strtol, saturating at the 32-bit limits.
+    std::int32_t GetIntAttribute(const std::wstring& name, std::int32_t fallback = 0) const;
+    bool SetAttribute(const std::wstring& name, const std::wstring& value,
+                      const std::wstring& prefix = {}, const std::wstring& namespaceUri = {}) const;
+    bool SetIntAttribute(const std::wstring& name, std::int32_t value, const std::wstring& prefix = {},
+                         const std::wstring& namespaceUri = {}) const;
+
+private:
+    friend class XmlDocument;
+    friend class XmlNodeList;
+    XmlNode(std::shared_ptr<pugi::xml_document> document, pugi::xml_node_struct* node);
+
+    std::shared_ptr<pugi::xml_document> document;
+    pugi::xml_node_struct* node = nullptr;
+};
+
+// The nodes of a selection, in document order.
+class XmlNodeList {
+public:
+    XmlNodeList() = default;
+
+    // -1 on failure, so that a counting loop runs zero times.
+    int Count() const;
+    XmlNode Item(int index) const;
+
+private:
+    friend class XmlNode;
+    XmlNodeList(std::shared_ptr<pugi::xml_document> document, std::vector<pugi::xml_node_struct*> nodes,
+                bool failed);
+
+    std::shared_ptr<pugi::xml_document> document;
+    std::vector<pugi::xml_node_struct*> nodes;
+    bool failed = true;
+};
