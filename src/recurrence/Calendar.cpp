@@ -1,0 +1,72 @@
+#include "recurrence/Calendar.h"
+
+#include "recurrence/Vocabulary.h"
+
+namespace {
+using boost::gregorian::gregorian_calendar;
+
+constexpr std::int64_t kFirstYear = 1400, kLastYear = 9999;
+
+// Raises the calendar's error for a year it cannot hold, before any narrowing conversion.
+int CheckedYear(std::int64_t year)
+{
+    if (year < kFirstYear || year > kLastYear)
+        throw boost::gregorian::bad_year();
+    return static_cast<int>(year);
+}
+} // namespace
+
+Date AddDays(const Date& day, std::int64_t n)
+{
+    const std::int64_t first = Date(1400, 1, 1).day_number(), last = Date(9999, 12, 31).day_number();
+    const std::int64_t target = static_cast<std::int64_t>(day.day_number()) + n;
+    if (n > last - first || target < first || target > last)
+        throw boost::gregorian::bad_year();
+    return day + boost::gregorian::days(n);
+}
+
+Date DayInMonth(std::int64_t year, int month, int day)
+{
+    const int y = CheckedYear(year);
+    const int lastDay = gregorian_calendar::end_of_month_day(y, month);
+    return Date(y, month, day < 1 ? 1 : (day > lastDay ? lastDay : day));
+}
+
+Date WeekdayInMonth(std::int64_t year, int month, std::int32_t weekday, std::int32_t ordinal)
+{
+    if (!HasValue(WeekdayTable, weekday))
+        weekday = Monday;
+    if (!HasValue(OrdinalTable, ordinal))
+        ordinal = FirstWeek;
+
+    const Date first = DayInMonth(year, month, 1);
+    const int offset = (weekday - WeekdayValue(first) + 7) % 7;
+    Date due = first + boost::gregorian::days(offset + 7 * (ordinal == LastWeek ? 0 : ordinal));
+    if (ordinal == LastWeek) {
+        while ((due + boost::gregorian::days(7)).month() == first.month())
+            due += boost::gregorian::days(7);
+    }
+    return due;
+}
+
+Date MonthsLater(const Date& day, std::int64_t months)
+{
+    const std::int64_t index = static_cast<std::int64_t>(day.year()) * 12 + (day.month() - 1) + months;
+    return DayInMonth(index / 12, static_cast<int>(index % 12) + 1, 1);
+}
+
+std::wstring DateText(const Date& day)
+{
+    const std::string text = boost::gregorian::to_simple_string(day);
+    return std::wstring(text.begin(), text.end());
+}
+
+Date ParseDateText(const std::wstring& text)
+{
+    std::string narrow;
+    narrow.reserve(text.size());
+    // Only ASCII can form a date; anything else becomes a character the parser rejects.
+    for (wchar_t c : text)
+        narrow.push_back(c >= 0 && c < 0x80 ? static_cast<char>(c) : '?');
+    return boost::gregorian::from_simple_string(narrow);
+}

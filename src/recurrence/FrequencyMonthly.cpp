@@ -1,0 +1,71 @@
+#include "recurrence/FrequencyMonthly.h"
+
+#include "recurrence/Calendar.h"
+#include "storage/XmlNode.h"
+
+#include <algorithm>
+
+std::wstring FrequencyMonthly::GetDescription() const
+{
+    std::wstring text = every_nth_month == 1 ? L"Every month " : L"Every " + std::to_wstring(every_nth_month) + L" months ";
+    if (time_mode == SpecificWeekday)
+        return text + L"on the " + DisplayByValue(OrdinalTable, week_repeat) + L" " + DisplayByValue(WeekdayTable, day_of_week);
+    return text + L"on the " + OrdinalNumber(on_day_n) + L" day";
+}
+
+bool FrequencyMonthly::SaveXml(const XmlNode& parent) const
+{
+    const XmlNode element = parent.AppendChildElement(ElementName);
+    element.SetAttribute(L"every_nth_month", std::to_wstring(every_nth_month));
+    element.SetAttribute(L"time_mode", KeyByValue(TimingModeTable, time_mode));
+    element.SetAttribute(L"on_day_n", std::to_wstring(on_day_n));
+    element.SetAttribute(L"day_of_week", KeyByValue(WeekdayTable, day_of_week));
+    element.SetAttribute(L"week_repeat", KeyByValue(OrdinalTable, week_repeat));
+    return true;
+}
+
+bool FrequencyMonthly::LoadXml(const XmlNode& element)
+{
+    if (element.GetName() != ElementName)
+        return false;
+    every_nth_month = element.GetIntAttribute(L"every_nth_month", 0);
+    // Outside 1..12 the file was not written by the editor; every month keeps the rule advancing.
+    if (every_nth_month < 1 || every_nth_month > 12)
+        every_nth_month = 1;
+    ValueByKey(TimingModeTable, element.GetAttribute(L"time_mode"), time_mode);
+    on_day_n = element.GetIntAttribute(L"on_day_n", 0);
+    ValueByKey(WeekdayTable, element.GetAttribute(L"day_of_week"), day_of_week);
+    ValueByKey(OrdinalTable, element.GetAttribute(L"week_repeat"), week_repeat);
+    return true;
+}
+
+DetailsPanelBase* FrequencyMonthly::GetDetailsPanel()
+{
+    return panel.Get();
+}
+
+void FrequencyMonthly::CreateDetailsPanel(DetailsPanelParent& parent)
+{
+    if (auto* details = panel.Ensure(*this))
+        details->Create(parent);
+}
+
+Date FrequencyMonthly::NextAfter(const Date& day) const
+{
+    // The month of day itself never counts: the due date lies in the n-th month after it.
+    const Date month = MonthsLater(day, std::max(every_nth_month, 1));
+    if (time_mode == SpecificWeekday)
+        return WeekdayInMonth(month.year(), month.month(), day_of_week, week_repeat);
+    return DayInMonth(month.year(), month.month(), on_day_n);
+}
+
+void FrequencyMonthly::OnPanelChanged(DetailsPanel<FrequencyMonthly>* changed)
+{
+    const Values values = changed->GetValues();
+    every_nth_month = values.every_nth_month;
+    time_mode = values.time_mode;
+    on_day_n = values.on_day_n;
+    day_of_week = values.day_of_week;
+    week_repeat = values.week_repeat;
+    Changed(this);
+}

@@ -1,0 +1,129 @@
+#include "recurrence/FrequencyWeekly.h"
+
+#include "recurrence/Calendar.h"
+#include "recurrence/Vocabulary.h"
+#include "storage/XmlNode.h"
+
+#include <algorithm>
+
+namespace {
+FrequencyWeekly::WeekdayMap NoDays()
+{
+    FrequencyWeekly::WeekdayMap days;
+    for (std::int32_t day = Monday; day <= Sunday; ++day)
+        days[day] = false;
+    return days;
+}
+
+bool Only(const FrequencyWeekly::WeekdayMap& days, std::int32_t from, std::int32_t to)
+{
+    return std::all_of(days.begin(), days.end(), [&](const auto& entry) {
+        return entry.second == (entry.first >= from && entry.first <= to);
+    });
+}
+} // namespace
+
+FrequencyWeekly::FrequencyWeekly()
+    : active_weekdays(NoDays())
+{
+}
+
+std::wstring FrequencyWeekly::GetDescription() const
+{
+    if (Only(active_weekdays, Monday, Sunday))
+        return L"Every day";
+
+    std::wstring text = every_n_weeks == 1 ? L"Weekly" : L"Every " + std::to_wstring(every_n_weeks) + L" weeks";
+    text += L" on ";
+    if (Only(active_weekdays, Monday, Friday))
+        return text + L"weekdays";
+    if (Only(active_weekdays, Saturday, Sunday))
+        return text + L"weekend days";
+
+    std::vector<std::int32_t> enabled;
+    for (const auto& [day, on] : active_weekdays)
+        if (on)
+            enabled.push_back(day);
+    return text + JoinDayNames(enabled);
+}
+
+bool FrequencyWeekly::SaveXml(const XmlNode& parent) const
+{
+    const XmlNode element = parent.AppendChildElement(ElementName);
+    const XmlNode days = element.AppendChildElement(L"active_weekdays");
+    for (const auto& [day, on] : active_weekdays) {
+        const XmlNode entry = days.AppendChildElement(L"day");
+        entry.SetAttribute(L"name", KeyByValue(WeekdayTable, day));
+        entry.SetAttribute(L"enabled", on ? L"true" : L"false");
+    }
+    element.SetAttribute(L"every_n_weeks", std::to_wstring(every_n_weeks));
+    return true;
+}
+
+bool FrequencyWeekly::LoadXml(const XmlNode& element)
+{
+    if (element.GetName() != ElementName)
+        return false;
+    const XmlNodeList days = element.SelectNodes(L"active_weekdays/day");
+    for (int i = 0; i < days.Count(); ++i) {
+        const XmlNode entry = days.Item(i);
+        std::int32_t day = Monday;
+        ValueByKey(WeekdayTable, entry.GetAttribute(L"name"), day);
+        active_weekdays[day] = entry.GetAttribute(L"enabled") == L"true";
+    }
+    EnableMondayWhenNoDayIs();
+    every_n_weeks = element.GetIntAttribute(L"every_n_weeks", 0);
+    return true;
+}
+
+DetailsPanelBase* FrequencyWeekly::GetDetailsPanel()
+{
+    return panel.Get();
+}
+
+void FrequencyWeekly::CreateDetailsPanel(DetailsPanelParent& parent)
+{
+    EnableMondayWhenNoDayIs();
+    if (auto* details = panel.Ensure(*this))
+        details->Create(parent);
+}
+
+Date FrequencyWeekly::NextAfter(const Date& day) const
+{
+    const std::int32_t weekday = WeekdayValue(day);
+    std::int64_t ahead = 7;
+    for (std::int64_t j = 1; j < 7; ++j) {
+        const auto entry = active_weekdays.find(static_cast<std::int32_t>((weekday + j) % 7));
+        if (entry != active_weekdays.end() && entry->second) {
+            ahead = j;
+            break;
+        }
+    }
+    // Every call skips the whole weeks between two occurrences, counted from the day it is given.
+    const std::int64_t skipped = every_n_weeks > 1 ? 7 * (static_cast<std::int64_t>(every_n_weeks) - 1) : 0;
+    return AddDays(day, skipped + ahead);
+}
+
+void FrequencyWeekly::OnPanelChanged(DetailsPanel<FrequencyWeekly>* changed)
+{
+    const Values values = changed->GetValues();
+    active_weekdays = values.active_weekdays;
+    every_n_weeks = values.every_n_weeks;
+    Changed(this);
+}
+
+void FrequencyWeekly::EnableMondayWhenNoDayIs()
+{
+    if (std::none_of(active_weekdays.begin(), active_weekdays.end(), [](const auto& entry) { return entry.second; }))
+        active_weekdays[Monday] = true;
+}
+
+std::wstring JoinDayNames(const std::vector<std::int32_t>& weekdays)
+{
+    if (weekdays.empty())
+        return L"no days selected";
+    std::wstring text = DisplayByValue(WeekdayTable, weekdays.front());
+    for (std::size_t i = 1; i < weekdays.size(); ++i)
+        text += (i + 1 == weekdays.size() ? L" and " : L", ") + DisplayByValue(WeekdayTable, weekdays[i]);
+    return text;
+}

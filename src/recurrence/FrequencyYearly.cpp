@@ -1,0 +1,77 @@
+#include "recurrence/FrequencyYearly.h"
+
+#include "recurrence/Calendar.h"
+#include "storage/XmlNode.h"
+
+namespace {
+// The calendar month (1 to 12) of a month value; a value outside the table counts as January.
+int CalendarMonth(std::int32_t value)
+{
+    return HasValue(MonthTable, value) ? value + 1 : 1;
+}
+} // namespace
+
+std::wstring FrequencyYearly::GetDescription() const
+{
+    if (timing_mode == SpecificWeekday)
+        return L"Yearly on the " + DisplayByValue(OrdinalTable, week_repeater) + L" " +
+               DisplayByValue(WeekdayTable, weekday) + L" of " + DisplayByValue(MonthTable, month);
+    return L"Yearly on " + OrdinalNumber(every_month_day) + L" of " + DisplayByValue(MonthTable, every_month);
+}
+
+bool FrequencyYearly::SaveXml(const XmlNode& parent) const
+{
+    const XmlNode element = parent.AppendChildElement(ElementName);
+    element.SetAttribute(L"timing_mode", KeyByValue(TimingModeTable, timing_mode));
+    element.SetAttribute(L"every_month", KeyByValue(MonthTable, every_month));
+    element.SetAttribute(L"weekday", KeyByValue(WeekdayTable, weekday));
+    element.SetAttribute(L"week_repeater", KeyByValue(OrdinalTable, week_repeater));
+    element.SetAttribute(L"month", KeyByValue(MonthTable, month));
+    element.SetAttribute(L"every_month_day", std::to_wstring(every_month_day));
+    return true;
+}
+
+bool FrequencyYearly::LoadXml(const XmlNode& element)
+{
+    if (element.GetName() != ElementName)
+        return false;
+    ValueByKey(TimingModeTable, element.GetAttribute(L"timing_mode"), timing_mode);
+    ValueByKey(MonthTable, element.GetAttribute(L"every_month"), every_month);
+    ValueByKey(WeekdayTable, element.GetAttribute(L"weekday"), weekday);
+    ValueByKey(OrdinalTable, element.GetAttribute(L"week_repeater"), week_repeater);
+    ValueByKey(MonthTable, element.GetAttribute(L"month"), month);
+    every_month_day = element.GetIntAttribute(L"every_month_day", 0);
+    return true;
+}
+
+DetailsPanelBase* FrequencyYearly::GetDetailsPanel()
+{
+    return panel.Get();
+}
+
+void FrequencyYearly::CreateDetailsPanel(DetailsPanelParent& parent)
+{
+    if (auto* details = panel.Ensure(*this))
+        details->Create(parent);
+}
+
+Date FrequencyYearly::NextAfter(const Date& day) const
+{
+    // The year of day itself never counts.
+    const std::int64_t year = static_cast<std::int64_t>(day.year()) + 1;
+    if (timing_mode == SpecificWeekday)
+        return WeekdayInMonth(year, CalendarMonth(month), weekday, week_repeater);
+    return DayInMonth(year, CalendarMonth(every_month), every_month_day);
+}
+
+void FrequencyYearly::OnPanelChanged(DetailsPanel<FrequencyYearly>* changed)
+{
+    const Values values = changed->GetValues();
+    timing_mode = values.timing_mode;
+    every_month = values.every_month;
+    weekday = values.weekday;
+    week_repeater = values.week_repeater;
+    month = values.month;
+    every_month_day = values.every_month_day;
+    Changed(this);
+}
