@@ -1,0 +1,204 @@
+#include "storage/XmlDocument.h"
+
+#include "storage/AtomicFileWriter.h"
+
+#include <pugixml.hpp>
+
+#include <cerrno>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+// Whitespace between elements is layout, not content, so it is dropped; declarations, comments and
+// processing instructions are kept so that a document is saved as it was read. A DOCTYPE is skipped
+// and entities are never expanded: nothing outside the file is ever read.
+constexpr unsigned kParseOptions = pugi::parse_default | pugi::parse_declaration | pugi::parse_comments
+    | pugi::parse_pi;
+constexpr const char* kIndentUnit = "  ";
+
+class FileDescriptor {
+public:
+    explicit FileDescriptor(int fd)
+        : fd(fd)
+    {
+    }
+    ~FileDescriptor()
+    {
+        if (fd >= 0)
+            ::close(fd);
+    }
+    FileDescriptor(const FileDescriptor&) = delete;
+    FileDescriptor& operator=(const FileDescriptor&) = delete;
+
+    const int fd;
+};
+
+// The whole of a regular file, or nothing when it cannot be opened for reading. Checking the kind
+// first keeps a directory or a pipe from being mistaken for a document or blocking the caller.
+std::optional<std::string> ReadRegularFile(const std::string& path)
+{
+    const FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+    struct stat status {};
+    if (file.fd < 0 || ::fstat(file.fd, &status) != 0 || !S_ISREG(status.st_mode))
+        return std::nullopt;
+    std::string contents;
+    char buffer[65536];
+    for (;;) {
+        const ssize_t got = ::read(file.fd, buffer, sizeof buffer);
+        if (got == 0)
+            return contents;
+        if (got < 0 && errno != EINTR)
+            return std::nullopt;
+        if (got > 0)
+            contents.append(buffer, static_cast<std::size_t>(got));
+    }
+}
+
+// The engine accepts content beside the document element, which XML forbids; reading only the first
+// element of such a file would lose the rest at the next save.
+bool HasOneRootOnly(const pugi::xml_document& document)
+{
+    int elements = 0;
+    for (const pugi::xml_node child : document.children()) {
+        if (child.type() == pugi::node_element)
+            ++elements;
+        else if (child.type() == pugi::node_pcdata || child.type() == pugi::node_cdata)
+            return false;
+    }
+    return elements == 1;
+}
+
+class StringWriter : public pugi::xml_writer {
+public:
+    explicit StringWriter(std::string& out)
+        : out(out)
+    {
+    }
+    void write(const void* data, std::size_t size) override
+    {
+        out.append(static_cast<const char*>(data), size);
+    }
+
+private:
+    std::string& out;
+};
+
+} // namespace
+
+XmlDocument::XmlDocument() = default;
+
+XmlDocument::~XmlDocument()
+{
+    Close();
+}
+
+bool XmlDocument::Load(const std::wstring& path)
+{
+    try {
+        const std::optional<std::string> contents = ReadRegularFile(pugi::as_utf8(path));
+        if (!contents || !CreateEngine())
+            return false;
+        this->path = path;
+        if (engine->load_buffer(contents->data(), contents->size(), kParseOptions) && HasOneRootOnly(*engine))
+            return true;
+        // A failed parse leaves a fragment behind; callers must not mistake it for the file.
+        engine->reset();
+        return false;
+    } catch (...) {
+        return false;
+    }
+}
+
+bool XmlDocument::New(const std::wstring& rootName, const std::wstring& encoding, const std::wstring& prefix,
+                      const std::wstring& namespaceUri)
+{
+    try {
+        if (!CreateEngine())
+            return false;
+        pugi::xml_node declaration = engine->append_child(pugi::node_declaration);
+        declaration.append_attribute("version").set_value("1.0");
+        declaration.append_attribute("encoding").set_value(pugi::as_utf8(encoding).c_str());
+
+        const XmlNode document(engine, engine->internal_object());
+        const XmlNode root = document.AppendChildElement(prefix.empty() ? rootName : prefix + L':' + rootName);
+        if (root.IsNull())
+            return false;
+        if (namespaceUri.empty())
+            return prefix.empty(); // a prefix means nothing unless it is bound to a namespace
+        return prefix.empty() ? root.SetAttribute(L"xmlns", namespaceUri)
+                              : root.SetAttribute(prefix, namespaceUri, L"xmlns");
+    } catch (...) {
+        return false;
+    }
+}
+
+XmlNode XmlDocument::Root() const
+{
+    if (!engine)
+        return XmlNode();
+    const pugi::xml_node root = engine->document_element();
+    return root ? XmlNode(engine, root.internal_object()) : XmlNode();
+}
+
+// The engine keeps no layout whitespace, so indenting is a way of writing the document: the
+// declaration becomes the one an indented file carries and every later Save lays elements out.
+bool XmlDocument::Indent()
+{
+    try {
+        if (!engine || !engine->document_element())
+            return false;
+        pugi::xml_node declaration = engine->first_child();
+        if (declaration.type() != pugi::node_declaration)
+            declaration = engine->prepend_child(pugi::node_declaration);
+        while (declaration.first_attribute())
+            declaration.remove_attribute(declaration.first_attribute());
+        const bool written = declaration.append_attribute("version").set_value("1.0")
+            && declaration.append_attribute("encoding").set_value("UTF-8")
+            && declaration.append_attribute("standalone").set_value("yes");
+        indented = written;
+        return written;
+    } catch (...) {
+        return false;
+    }
+}
+
+bool XmlDocument::Save(const std::optional<std::wstring>& path)
+{
+    try {
+        if (!engine)
+            return false;
+        const std::wstring& target = path ? *path : this->path;
+        if (target.empty())
+            return false;
+        std::string text;
+        StringWriter writer(text);
+        const unsigned layout = indented ? pugi::format_indent : pugi::format_raw;
+        engine->save(writer, kIndentUnit, layout | pugi::format_no_declaration, pugi::encoding_utf8);
+        if (!AtomicFileWriter::Replace(pugi::as_utf8(target), text))
+            return false;
+        if (path)
+            this->path = *path;
+        return true;
+    } catch (...) {
+        return false;
+    }
+}
+
+void XmlDocument::Close()
+{
+    path.clear();
+    engineVersion = 0;
+    indented = false;
+    engine.reset();
+}
+
+bool XmlDocument::CreateEngine()
+{
+    Close();
+    engine = std::make_shared<pugi::xml_document>();
+    engineVersion = PUGIXML_VERSION;
+    return true;
+}

@@ -1,0 +1,322 @@
+#include "storage/XmlDocument.h"
+
+#include "TestEnvironment.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace {
+
+class XmlDocumentTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        folder = TestHome() / "xml" / testing::UnitTest::GetInstance()->current_test_info()->name();
+        std::filesystem::remove_all(folder);
+        std::filesystem::create_directories(folder);
+    }
+
+    std::wstring Write(const std::string& name, const std::string& contents) const
+    {
+        std::ofstream(folder / name, std::ios::binary) << contents;
+        return (folder / name).wstring();
+    }
+
+    static std::string Read(const std::filesystem::path& file)
+    {
+        std::ifstream in(file, std::ios::binary);
+        std::ostringstream contents;
+        contents << in.rdbuf();
+        return contents.str();
+    }
+
+    // The document as Save writes it, without the layout Indent adds.
+    std::string Saved(XmlDocument& document) const
+    {
+        const auto file = folder / "saved.xml";
+        EXPECT_TRUE(document.Save(file.wstring()));
+        return Read(file);
+    }
+
+    std::filesystem::path folder;
+};
+
+TEST_F(XmlDocumentTest, FindChildElementMatchesTheLocalNameWhateverThePrefix)
+{
+    XmlDocument document;
+    ASSERT_TRUE(document.Load(Write("task.xml", "<task xmlns:b='urn:b'><note/><b:frequency selected='2'/>"
+                                                "<frequency selected='3'/></task>")));
+    const XmlNode task = document.Root();
+
+    const XmlNode frequency = task.FindChildElement(L"frequency", false);
+    EXPECT_EQ(frequency.GetName(), L"b:frequency");
+    EXPECT_EQ(frequency.GetIntAttribute(L"selected"), 2);
+
+    EXPECT_TRUE(task.FindChildElement(L"weekly", false).IsNull());
+    EXPECT_EQ(task.ChildElements().Count(), 3);
+    const XmlNode weekly = task.FindChildElement(L"weekly", true);
+    EXPECT_EQ(weekly.GetName(), L"weekly");
+    ASSERT_EQ(task.ChildElements().Count(), 4);
+    EXPECT_EQ(task.ChildElements().Item(3).GetName(), L"weekly");
+    EXPECT_EQ(task.FindChildElement(L"weekly", true).ChildElements().Count(), 0);
+    EXPECT_EQ(task.ChildElements().Count(), 4);
+
+    // An apostrophe can neither break out of the expression nor make an element.
+    EXPECT_TRUE(task.FindChildElement(L"x' or '1'='1", false).IsNull());
+    EXPECT_TRUE(task.FindChildElement(L"it's", true).IsNull());
+    EXPECT_EQ(task.ChildElements().Count(), 4);
+}
+
+TEST_F(XmlDocumentTest, SelectNodesIsRelativeToTheNodeAndInDocumentOrder)
+{
+    XmlDocument document;
+    ASSERT_TRUE(document.Load(Write("roster.xml", "<Brindlewick><roster><persons><person name='a'/><person name='b'/>"
+                                                  "</persons><tasks><task name='t'/></tasks><persons>"
+                                                  "<member name='c'/></persons></roster></Brindlewick>")));
+    const XmlNode roster = document.Root().FindChildElement(L"roster", false);
+
+    const XmlNodeList persons = roster.SelectNodes(L"persons/*");
+    ASSERT_EQ(persons.Count(), 3);
+    EXPECT_EQ(persons.Item(0).GetAttribute(L"name"), L"a");
+    EXPECT_EQ(persons.Item(1).GetAttribute(L"name"), L"b");
+    EXPECT_EQ(persons.Item(2).GetAttribute(L"name"), L"c");
+    EXPECT_EQ(roster.ChildElements().Count(), 3);
+    EXPECT_EQ(document.Root().SelectNodes(L"persons/*").Count(), 0);
+
+    EXPECT_EQ(roster.SelectNodes(L"persons[").Count(), -1);
+    EXPECT_EQ(roster.SelectNodes(L"count(*)").Count(), -1);
+    EXPECT_EQ(roster.SelectNodes(L"").Count(), -1);
+    EXPECT_TRUE(persons.Item(3).IsNull());
+}
+
+TEST_F(XmlDocumentTest, NullHandlesAreSafeAndNeutral)
+{
+    const XmlNode null;
+    EXPECT_TRUE(null.IsNull());
+    EXPECT_EQ(null.GetName(), L"");
+    EXPECT_TRUE(null.AppendChildElement(L"a").IsNull());
+    EXPECT_TRUE(null.FindChildElement(L"a", true).IsNull());
+    EXPECT_EQ(null.ChildElements().Count(), -1);
+    EXPECT_EQ(null.GetAttribute(L"a"), L"");
+    EXPECT_EQ(null.GetAttribute(L"a", L"d"), L"d");
+    EXPECT_EQ(null.GetIntAttribute(L"a", 7), 7);
+    EXPECT_FALSE(null.SetAttribute(L"a", L"v"));
+    EXPECT_EQ(XmlNodeList().Count(), -1);
+
+    XmlDocument document;
+    EXPECT_TRUE(document.Root().IsNull());
+    EXPECT_FALSE(document.Indent());
+    EXPECT_FALSE(document.Save(std::nullopt));
+    EXPECT_FALSE(document.Save((folder / "none.xml").wstring()));
+    EXPECT_FALSE(std::filesystem::exists(folder / "none.xml"));
+}
+
+TEST_F(XmlDocumentTest, GetAttributeFallsBackForMissingAndEmptyValues)
+{
+    XmlDocument document;
+    ASSERT_TRUE(document.Load(Write("a.xml", "<r empty='' full='x'/>")));
+    const struct {
+        const wchar_t* name;
+        std::optional<std::wstring> fallback;
+        const wchar_t* expected;
+    } cases[] = {
+        {L"full", L"d", L"x"}, {L"full", std::nullopt, L"x"},  {L"empty", L"d", L"d"},
+        {L"empty", std::nullopt, L""}, {L"missing", L"d", L"d"}, {L"missing", std::nullopt, L""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(document.Root().GetAttribute(c.name, c.fallback), c.expected) << c.name;
+}
+
+TEST_F(XmlDocumentTest, GetIntAttributeReadsLeadingDecimalDigits)
+{
+    XmlDocument document;
+    ASSERT_TRUE(document.New(L"r", L"UTF-8", L"", L""));
+    const XmlNode root = document.Root();
+    const struct {
+        std::optional<std::wstring> text;
+        std::int32_t fallback;
+        std::int32_t expected;
+    } cases[] = {
+        {L" 12abc", 0, 12},      {L"abc", 5, 0},          {std::nullopt, 3, 3},
+        {L"", 3, 3},             {L" ", 3, 0},            {L"\t\n-17", 0, -17},
+        {L"+8", 0, 8},           {L"- 5", 9, 0},          {L"007", 0, 7},
+        {L"2147483647", 0, INT32_MAX},   {L"2147483648", 0, INT32_MAX},
+        {L"-2147483648", 0, INT32_MIN},  {L"-2147483649", 0, INT32_MIN},
+        {L"99999999999999999999999", 0, INT32_MAX},
+    };
+    for (const auto& c : cases) {
+        if (c.text) {
+            ASSERT_TRUE(root.SetAttribute(L"n", *c.text));
+        }
+        const std::int32_t value = root.GetIntAttribute(c.text ? L"n" : L"missing", c.fallback);
+        EXPECT_EQ(value, c.expected) << (c.text ? *c.text : L"(missing)");
+    }
+
+    ASSERT_TRUE(root.SetIntAttribute(L"n", INT32_MIN));
+    EXPECT_EQ(root.GetAttribute(L"n"), L"-2147483648");
+}
+
+TEST_F(XmlDocumentTest, LoadFailsForFilesThatAreNoDocument)
+{
+    XmlDocument document;
+    EXPECT_FALSE(document.Load((folder / "missing.xml").wstring()));
+    EXPECT_EQ(document.EngineVersion(), 0);
+    EXPECT_FALSE(document.Load(folder.wstring()));
+    EXPECT_EQ(document.EngineVersion(), 0);
+
+    for (const char* contents : {"", "<?xml version='1.0'?>", "<r><a name='x'/>", "<r><a name='x", "<r></s>",
+                                 "<r/><s/>", "<r/><![CDATA[x]]>"}) {
+        EXPECT_FALSE(document.Load(Write("bad.xml", contents))) << contents;
+        EXPECT_TRUE(document.Root().IsNull()) << contents;
+    }
+}
+
+TEST_F(XmlDocumentTest, LoadRemembersThePathAndCloseForgetsEverything)
+{
+    XmlDocument document;
+    const std::wstring file = Write("r.xml", "<r name='kept'/>");
+    ASSERT_TRUE(document.Load(file));
+    EXPECT_NE(document.EngineVersion(), 0);
+    EXPECT_EQ(document.Path(), file);
+
+    // A file that cannot be opened leaves the loaded document alone.
+    EXPECT_FALSE(document.Load((folder / "missing.xml").wstring()));
+    EXPECT_EQ(document.Path(), file);
+    const XmlNode root = document.Root();
+    EXPECT_EQ(root.GetAttribute(L"name"), L"kept");
+
+    document.Close();
+    EXPECT_EQ(document.EngineVersion(), 0);
+    EXPECT_EQ(document.Path(), L"");
+    EXPECT_TRUE(document.Root().IsNull());
+    // A handle keeps its document alive past Close.
+    EXPECT_EQ(root.GetAttribute(L"name"), L"kept");
+}
+
+TEST_F(XmlDocumentTest, IndentedSaveWritesTheDeclarationAndOneElementPerLine)
+{
+    XmlDocument document;
+    ASSERT_TRUE(document.New(L"Brindlewick", L"UTF-8", L"", L""));
+    const XmlNode root = document.Root();
+    ASSERT_TRUE(root.SetIntAttribute(L"version", 1));
+    const XmlNode roster = root.AppendChildElement(L"roster");
+    roster.SetAttribute(L"name", L"Home");
+    roster.AppendChildElement(L"persons").AppendChildElement(L"person").SetAttribute(L"name", L"Ann");
+    roster.AppendChildElement(L"tasks");
+
+    ASSERT_TRUE(document.Indent());
+    EXPECT_EQ(Saved(document), "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n"
+                               "<Brindlewick version=\"1\">\n"
+                               "  <roster name=\"Home\">\n"
+                               "    <persons>\n"
+                               "      <person name=\"Ann\" />\n"
+                               "    </persons>\n"
+                               "    <tasks />\n"
+                               "  </roster>\n"
+                               "</Brindlewick>\n");
+}
+
+TEST_F(XmlDocumentTest, SaveWithoutIndentWritesTheDocumentAsItIs)
+{
+    XmlDocument document;
+    ASSERT_TRUE(document.New(L"Brindlewick", L"UTF-8", L"", L""));
+    document.Root().AppendChildElement(L"roster").AppendChildElement(L"persons");
+    EXPECT_EQ(Saved(document), "<?xml version=\"1.0\" encoding=\"UTF-8\"?><Brindlewick><roster><persons/></roster>"
+                               "</Brindlewick>");
+
+    // Layout whitespace is not content: it is gone once the file is read.
+    ASSERT_TRUE(document.Load(Write("laid-out.xml", "<?xml version=\"1.0\"?>\n<r>\n  <!-- note -->\n  <a>\n"
+                                                    "    <b>text</b>\n  </a>\n</r>\n")));
+    EXPECT_EQ(Saved(document), "<?xml version=\"1.0\"?><r><!-- note --><a><b>text</b></a></r>");
+}
+
+TEST_F(XmlDocumentTest, NewPutsTheRootInTheGivenNamespace)
+{
+    const struct {
+        const wchar_t* prefix;
+        const wchar_t* uri;
+        bool made;
+        const char* saved;
+    } cases[] = {
+        {L"", L"", true, "<?xml version=\"1.0\" encoding=\"UTF-8\"?><root><child/></root>"},
+        {L"b", L"urn:b", true, "<?xml version=\"1.0\" encoding=\"UTF-8\"?><b:root xmlns:b=\"urn:b\"><child/></b:root>"},
+        {L"", L"urn:b", true, "<?xml version=\"1.0\" encoding=\"UTF-8\"?><root xmlns=\"urn:b\"><child xmlns=\"\"/>"
+                             "</root>"},
+        {L"b", L"", false, ""},
+    };
+    for (const auto& c : cases) {
+        XmlDocument document;
+        ASSERT_EQ(document.New(L"root", L"UTF-8", c.prefix, c.uri), c.made) << c.prefix << c.uri;
+        if (!c.made)
+            continue;
+        document.Root().AppendChildElement(L"child");
+        EXPECT_EQ(Saved(document), c.saved);
+    }
+
+    XmlDocument document;
+    EXPECT_FALSE(document.New(L"not a name", L"UTF-8", L"", L""));
+    ASSERT_TRUE(document.New(L"root", L"UTF-8", L"", L""));
+    EXPECT_TRUE(document.Root().AppendChildElement(L"<bad>").IsNull());
+    EXPECT_FALSE(document.Root().SetAttribute(L"a b", L"v"));
+}
+
+TEST_F(XmlDocumentTest, AttributeValuesRoundTripReservedAndNonAsciiCharacters)
+{
+    const std::wstring name = L"Zo\u00eb & <J\u00fcrgen> \"quoted\" 'single' \u65e5\u672c \U0001F9F9";
+    // Built by hand: the C locale cannot widen a non-ASCII path.
+    const std::wstring file = folder.wstring() + L"/Zo\u00eb.xml";
+    {
+        XmlDocument document;
+        ASSERT_TRUE(document.New(L"Brindlewick", L"UTF-8", L"", L""));
+        ASSERT_TRUE(document.Root().AppendChildElement(L"person").SetAttribute(L"name", name));
+        document.Indent();
+        ASSERT_TRUE(document.Save(file));
+    }
+    EXPECT_TRUE(std::filesystem::exists(folder / u8"Zo\u00eb.xml"));
+    EXPECT_NE(Read(folder / u8"Zo\u00eb.xml").find("\xe6\x97\xa5\xe6\x9c\xac"), std::string::npos) << "written as UTF-8";
+
+    XmlDocument document;
+    ASSERT_TRUE(document.Load(file));
+    EXPECT_EQ(document.Root().FindChildElement(L"person", false).GetAttribute(L"name"), name);
+}
+
+// A roster file is data: whatever its DOCTYPE declares, loading it reads nothing else and
+// expands nothing.
+TEST_F(XmlDocumentTest, DoctypeWithAnExternalEntityReadsNothingOutsideTheFile)
+{
+    const std::string secret = "secret-content-that-must-stay-outside";
+    Write("secret.txt", secret);
+    const std::string uri = "file://" + (folder / "secret.txt").string();
+    XmlDocument document;
+    const bool loaded = document.Load(Write("external.xml", "<?xml version='1.0'?>\n<!DOCTYPE r [\n"
+                                                            "  <!ENTITY leak SYSTEM '" + uri + "'>\n]>\n"
+                                                            "<r name='&leak;'><a>&leak;</a></r>"));
+    if (!loaded)
+        return SUCCEED() << "refused";
+    EXPECT_EQ(document.Root().GetAttribute(L"name").find(L"secret"), std::wstring::npos);
+    EXPECT_EQ(Saved(document).find(secret), std::string::npos);
+}
+
+TEST_F(XmlDocumentTest, DoctypeWithNestedEntitiesIsNotExpanded)
+{
+    std::string doctype = "<!DOCTYPE r [\n<!ENTITY lol0 'lol'>\n";
+    for (int level = 1; level <= 9; ++level)
+        doctype += "<!ENTITY lol" + std::to_string(level) + " '" + [&] {
+            std::string tenTimes;
+            for (int i = 0; i < 10; ++i)
+                tenTimes += "&lol" + std::to_string(level - 1) + ";";
+            return tenTimes;
+        }() + "'>\n";
+    XmlDocument document;
+    const bool loaded = document.Load(Write("laughs.xml", doctype + "]>\n<r name='&lol9;'>&lol9;</r>"));
+    if (!loaded)
+        return SUCCEED() << "refused";
+    EXPECT_LT(document.Root().GetAttribute(L"name").size(), 100u);
+    EXPECT_LT(Saved(document).size(), 1000u);
+}
+
+} // namespace
