@@ -3,8 +3,8 @@
 set -euo pipefail
 
 packages=(
-  cmake ninja-build g++ pkg-config
-  qt6-base-dev qt6-svg-dev libgl-dev
+  cmake ninja-build g++
+  qt6-base-dev qt6-svg-dev
   libboost-date-time-dev libboost-dev
   libloki-dev libpugixml-dev
   libgtest-dev libgmock-dev libbenchmark-dev
@@ -24,5 +24,5 @@ if [ ${#missing[@]} -gt 0 ]; then
   fi
   export DEBIAN_FRONTEND=noninteractive
   apt-get update -qq
-  apt-get install -y -qq --no-install-recommends "${missing[@]}"
+  apt-get install -y -qq "${missing[@]}"
 fi
