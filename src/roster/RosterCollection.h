@@ -13,6 +13,17 @@
 // make collections of their own.
 class RosterCollection {
 public:
+    // What the last Load and Save did with the roster file. Both operations stay silent; this is
+    // what the main window reads to tell the user.
+    struct StorageReport {
+        enum class LoadResult { NotLoaded, Missing, Loaded, Unreadable };
+        LoadResult load = LoadResult::NotLoaded;
+        // Where Save kept the unreadable roster file before writing a new one; empty when it kept none.
+        std::wstring setAsidePath;
+        // Whether the last Save wrote the roster file; false before the first Save.
+        bool saveWritten = false;
+    };
+
     RosterCollection() = default;
     RosterCollection(const RosterCollection&) = delete;
     RosterCollection& operator=(const RosterCollection&) = delete;
@@ -43,9 +54,11 @@ public:
     bool Load();
     bool Save();
     bool IsFirstRun() const { return firstRun; }
+    const StorageReport& LastStorageReport() const { return storageReport; }
 
 private:
     std::vector<Roster> rosters;
     std::int32_t currentIndex = -1;
     bool firstRun = false;
+    StorageReport storageReport;
 };
