@@ -66,6 +66,11 @@ struct PlacementCase
     LayoutRect expected; // in the cell {10, 20, 110, 70} for a 40 x 20 control
 };
 
+std::ostream& operator<<(std::ostream& out, const PlacementCase& c)
+{
+    return out << c.name;
+}
+
 class PaneItemPlacement : public testing::TestWithParam<PlacementCase>
 {
 };

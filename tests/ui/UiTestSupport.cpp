@@ -1,0 +1,10 @@
+#include "UiTestSupport.h"
+
+#include <QTest>
+
+bool ShowActive(QWidget& window)
+{
+    window.show();
+    window.activateWindow();
+    return QTest::qWaitForWindowActive(&window);
+}
