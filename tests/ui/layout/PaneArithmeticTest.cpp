@@ -10,7 +10,7 @@
 #include <vector>
 
 namespace {
-struct ChildSpec
+struct ProbeChild
 {
     unsigned mode;
     ProbePane::Limits width;
@@ -22,7 +22,7 @@ struct DistributionCase
     int length;
     int border;
     int extraBorder;
-    std::vector<ChildSpec> children;
+    std::vector<ProbeChild> children;
     std::vector<int> expectedWidths;
 };
 
@@ -40,9 +40,9 @@ TEST_P(PaneDistribution, GivesEachChildItsWidth)
     const DistributionCase& c = GetParam();
     Pane pane(Horizontal, Greedy, c.border, c.extraBorder, 0);
     std::vector<std::shared_ptr<ProbePane>> probes;
-    for (const ChildSpec& spec : c.children)
+    for (const ProbeChild& child : c.children)
     {
-        probes.push_back(std::make_shared<ProbePane>(spec.mode, spec.width));
+        probes.push_back(std::make_shared<ProbePane>(child.mode, child.width));
         pane.Add(probes.back());
     }
 
