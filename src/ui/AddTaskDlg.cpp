@@ -1,0 +1,79 @@
+#include "ui/AddTaskDlg.h"
+
+#include "ui/ControlIds.h"
+#include "ui/DialogTemplate.h"
+#include "ui/MessageBox.h"
+#include "ui/layout/ControlLookup.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+using namespace AddTaskDlgId;
+
+constexpr ControlTemplate kControls[] = {
+    {kName, ControlKind::Edit, "", 45, 7, 194, 12},
+    {kNameLabel, ControlKind::Label, "Task name:", 7, 9, 38, 8},
+    {kFrequencyPlaceholder, ControlKind::GroupBox, "", 7, 23, 232, 109},
+    {CommonId::kOk, ControlKind::DefaultButton, "OK", 135, 140, 50, 14},
+    {CommonId::kCancel, ControlKind::Button, "Cancel", 189, 140, 50, 14},
+};
+constexpr DialogTemplate kDialog = {kTemplate, "Add task to roster", 246, 161, "MS Shell Dlg", 8, kControls};
+} // namespace
+
+AddTaskDlg::AddTaskDlg(bool editMode, QWidget* parent)
+    : QDialog(parent)
+    , editMode(editMode)
+{
+    BuildFromTemplate(kDialog, *this);
+    setFixedSize(size());
+    nameEdit = FindControl<QLineEdit>(this, kName);
+    connect(FindControl<QPushButton>(this, CommonId::kOk), &QPushButton::clicked, this, &AddTaskDlg::accept);
+    connect(FindControl<QPushButton>(this, CommonId::kCancel), &QPushButton::clicked, this, &AddTaskDlg::reject);
+}
+
+void AddTaskDlg::SetName(const std::wstring& text)
+{
+    name = text;
+}
+
+void AddTaskDlg::SetFrequency(Frequency& edited)
+{
+    frequencyCtrl.SetFrequency(edited);
+}
+
+void AddTaskDlg::showEvent(QShowEvent* event)
+{
+    if (!opened) {
+        opened = true;
+        OnInitDialog();
+    }
+    QDialog::showEvent(event);
+}
+
+// The editor takes the place the placeholder marks in the template.
+void AddTaskDlg::OnInitDialog()
+{
+    nameEdit->setText(QString::fromStdWString(name));
+    QWidget* placeholder = FindControl(this, kFrequencyPlaceholder);
+    const QRect area = placeholder->geometry();
+    delete placeholder;
+
+    frequencyCtrl.Create(*this);
+    frequencyCtrl.setGeometry(area);
+    frequencyCtrl.show();
+}
+
+// A task that is being edited may be left without a name; a new one may not. Blanks count as a
+// name.
+void AddTaskDlg::accept()
+{
+    name = nameEdit->text().toStdWString();
+    if (!editMode && name.empty()) {
+        MessageBox::Error(this, QStringLiteral("Please enter a name."));
+        nameEdit->setFocus();
+        return;
+    }
+    QDialog::accept();
+}

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "recurrence/Date.h"
+
+#include <QDate>
+
+// The dates a date field can show: the calendar's whole ordinary range, so that every date the
+// field hands back is one the model can hold.
+QDate EarliestFieldDate();
+QDate LatestFieldDate();
+
+// The model's date for a date field. A special value (not a date, or an infinity) becomes the
+// nearest date the field can show: today for not a date, otherwise the first or last day.
+QDate ToFieldDate(const Date& day);
+Date FromFieldDate(const QDate& day);

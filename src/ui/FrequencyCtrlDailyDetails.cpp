@@ -1,0 +1,104 @@
+#include "ui/FrequencyCtrlDailyDetails.h"
+
+#include "ui/ControlIds.h"
+#include "ui/DateConversion.h"
+#include "ui/layout/LayoutDialog.h"
+
+#include "recurrence/Vocabulary.h"
+
+#include <QComboBox>
+#include <QDateEdit>
+#include <QLabel>
+#include <QLocale>
+
+namespace {
+using namespace DailyDetailsId;
+
+constexpr ControlTemplate kControls[] = {
+    {kEveryLabel, ControlKind::Label, "Every", 0, 0, 20, 8},
+    {kUnitLabel, ControlKind::Label, "day", 60, 0, 19, 8},
+    {kInterval, ControlKind::DropDownList, "", 19, 0, 38, 30},
+    {kStartDay, ControlKind::DatePicker, "", 49, 24, 60, 15},
+    {kStartingOnLabel, ControlKind::Label, "starting on", 7, 27, 36, 8},
+};
+constexpr DialogTemplate kDialog = {kTemplate, nullptr, 116, 46, "MS Shell Dlg", 8, kControls};
+
+// The editor offers intervals up to four weeks.
+constexpr int kLongestInterval = 29;
+
+// The locale's short date, with the year in full: a two-digit year would leave the century open.
+QString ShortDateFormat()
+{
+    QString format = QLocale().dateFormat(QLocale::ShortFormat);
+    if (!format.contains(QLatin1String("yyyy")))
+        format.replace(QLatin1String("yy"), QLatin1String("yyyy"));
+    return format;
+}
+} // namespace
+
+FrequencyCtrlDailyDetails::FrequencyCtrlDailyDetails(FrequencyDaily& owner)
+    : owner(&owner)
+{
+}
+
+void FrequencyCtrlDailyDetails::Create(DetailsPanelParent& parent)
+{
+    auto* window = NewWindow<LayoutDialog>(parent);
+    const DialogUnits units = BuildFromTemplate(kDialog, *window);
+    OnInitDialog();
+    BuildLayout(units);
+}
+
+FrequencyDaily::Values FrequencyCtrlDailyDetails::GetValues() const
+{
+    return {interval, start};
+}
+
+void FrequencyCtrlDailyDetails::OnInitDialog()
+{
+    interval = owner->every_n_days;
+    start = owner->first_day;
+
+    auto* picker = Get<QDateEdit>(kStartDay);
+    picker->setDisplayFormat(ShortDateFormat());
+    picker->setDateRange(EarliestFieldDate(), LatestFieldDate());
+    picker->setDate(ToFieldDate(start));
+
+    auto* intervals = Get<QComboBox>(kInterval);
+    FillNumbers(*intervals, kLongestInterval);
+    SelectNumber(*intervals, interval);
+    UpdateUnitLabel();
+
+    QObject::connect(intervals, &QComboBox::currentIndexChanged, Window(), [this] { OnControlChanged(); });
+    QObject::connect(picker, &QDateEdit::dateChanged, Window(), [this] { OnControlChanged(); });
+}
+
+void FrequencyCtrlDailyDetails::BuildLayout(const DialogUnits& units)
+{
+    auto* layout = static_cast<LayoutDialog*>(Window());
+    const TemplateRows rows(*layout, units, kControls);
+    auto root = layout->CreateRoot(Vertical);
+    rows.Stack(*root, {{rows.Row({kEveryLabel, kInterval, kUnitLabel}), kInterval},
+                       {rows.Row({kStartingOnLabel, kStartDay}), kStartDay}});
+    layout->UpdateLayout();
+}
+
+// An interval the list does not offer (only a roster file can hold one) stays as it is.
+void FrequencyCtrlDailyDetails::ReadControls()
+{
+    ReadNumber(*Get<QComboBox>(kInterval), interval);
+    start = FromFieldDate(Get<QDateEdit>(kStartDay)->date());
+}
+
+void FrequencyCtrlDailyDetails::UpdateUnitLabel()
+{
+    ReadControls();
+    Get<QLabel>(kUnitLabel)->setText(QString::fromStdWString(UnitWord(interval, L"day", L"days")));
+}
+
+void FrequencyCtrlDailyDetails::OnControlChanged()
+{
+    ReadControls();
+    UpdateUnitLabel();
+    Changed(this);
+}

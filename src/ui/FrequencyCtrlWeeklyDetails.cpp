@@ -1,0 +1,132 @@
+#include "ui/FrequencyCtrlWeeklyDetails.h"
+
+#include "ui/CCheckedEdit.h"
+#include "ui/ControlIds.h"
+#include "ui/layout/LayoutDialog.h"
+
+#include "recurrence/Vocabulary.h"
+
+#include <QCheckBox>
+#include <QLabel>
+
+#include <algorithm>
+
+namespace {
+using namespace WeeklyDetailsId;
+
+constexpr ControlTemplate kControls[] = {
+    {kEveryLabel, ControlKind::Label, "Every", 0, 2, 20, 8},
+    {kInterval, ControlKind::CheckedEdit, "", 22, 0, 25, 12},
+    {kUnitLabel, ControlKind::Label, "week", 47, 0, 19, 8},
+    {kOnLabel, ControlKind::Label, "on", 0, 17, 9, 8},
+    {kMonday, ControlKind::CheckBox, "Monday", 24, 17, 41, 10},
+    {kTuesday, ControlKind::CheckBox, "Tuesday", 24, 26, 43, 10},
+    {kWednesday, ControlKind::CheckBox, "Wednesday", 24, 35, 54, 10},
+    {kThursday, ControlKind::CheckBox, "Thursday", 24, 44, 46, 10},
+    {kFriday, ControlKind::CheckBox, "Friday", 82, 17, 36, 10},
+    {kSaturday, ControlKind::CheckBox, "Saturday", 82, 26, 45, 10},
+    {kSunday, ControlKind::CheckBox, "Sunday", 82, 35, 40, 10},
+};
+constexpr DialogTemplate kDialog = {kTemplate, nullptr, 131, 54, "MS Shell Dlg", 8, kControls};
+
+// The check box of each weekday value, Monday first.
+constexpr int kDayBoxes[] = {kMonday, kTuesday, kWednesday, kThursday, kFriday, kSaturday, kSunday};
+
+constexpr int kLongestInterval = 52;
+} // namespace
+
+FrequencyCtrlWeeklyDetails::FrequencyCtrlWeeklyDetails(FrequencyWeekly& owner)
+    : owner(&owner)
+{
+}
+
+void FrequencyCtrlWeeklyDetails::Create(DetailsPanelParent& parent)
+{
+    auto* window = NewWindow<LayoutDialog>(parent);
+    const DialogUnits units = BuildFromTemplate(kDialog, *window);
+    OnInitDialog();
+    BuildLayout(units);
+}
+
+FrequencyWeekly::Values FrequencyCtrlWeeklyDetails::GetValues() const
+{
+    FrequencyWeekly::WeekdayMap days;
+    for (std::int32_t day = Monday; day <= Sunday; ++day)
+        days[day] = checked[static_cast<std::size_t>(day)];
+    return {days, interval};
+}
+
+void FrequencyCtrlWeeklyDetails::OnInitDialog()
+{
+    // The kind has made sure that some day is on before it asked for the window.
+    for (const auto& [day, on] : owner->active_weekdays)
+        checked.at(static_cast<std::size_t>(day)) = on;
+    interval = owner->every_n_weeks;
+    WriteControls();
+
+    auto* intervalEdit = Get<CCheckedEdit>(kInterval);
+    intervalEdit->setAlignment(Qt::AlignRight);
+    intervalEdit->SetMinimum(1.0);
+    intervalEdit->SetMaximum(kLongestInterval);
+    UpdateUnitLabel();
+
+    QObject::connect(intervalEdit, &QLineEdit::textChanged, Window(), [this] { OnIntervalChanged(); });
+    for (const int id : kDayBoxes)
+        QObject::connect(Get<QCheckBox>(id), &QCheckBox::clicked, Window(), [this] { OnDayClicked(); });
+}
+
+void FrequencyCtrlWeeklyDetails::BuildLayout(const DialogUnits& units)
+{
+    auto* layout = static_cast<LayoutDialog*>(Window());
+    const TemplateRows rows(*layout, units, kControls);
+    auto root = layout->CreateRoot(Vertical);
+    auto days = rows.Row({{rows.Column({kOnLabel}), kOnLabel},
+                          {rows.Column({kMonday, kTuesday, kWednesday, kThursday}), kMonday},
+                          {rows.Column({kFriday, kSaturday, kSunday}), kFriday}});
+    rows.Stack(*root, {{rows.Row({kEveryLabel, kInterval, kUnitLabel}), kInterval}, {days, kMonday}});
+    layout->UpdateLayout();
+}
+
+void FrequencyCtrlWeeklyDetails::WriteControls()
+{
+    for (std::size_t day = 0; day < checked.size(); ++day)
+        Get<QCheckBox>(kDayBoxes[day])->setChecked(checked[day]);
+    Get<CCheckedEdit>(kInterval)->setText(QString::number(interval));
+}
+
+// The interval is taken only while the field holds a whole number in range: the field itself
+// puts the last good text back when the user leaves it, and the model never sees anything else.
+void FrequencyCtrlWeeklyDetails::ReadControls()
+{
+    for (std::size_t day = 0; day < checked.size(); ++day)
+        checked[day] = Get<QCheckBox>(kDayBoxes[day])->isChecked();
+
+    const auto* intervalEdit = Get<CCheckedEdit>(kInterval);
+    bool isNumber = false;
+    const int typed = intervalEdit->text().toInt(&isNumber);
+    if (isNumber && intervalEdit->IsValid())
+        interval = typed;
+}
+
+void FrequencyCtrlWeeklyDetails::UpdateUnitLabel()
+{
+    ReadControls();
+    Get<QLabel>(kUnitLabel)->setText(QString::fromStdWString(UnitWord(interval, L"week", L"weeks")));
+}
+
+void FrequencyCtrlWeeklyDetails::OnIntervalChanged()
+{
+    ReadControls();
+    UpdateUnitLabel();
+    Changed(this);
+}
+
+void FrequencyCtrlWeeklyDetails::OnDayClicked()
+{
+    ReadControls();
+    if (std::none_of(checked.begin(), checked.end(), [](bool on) { return on; })) {
+        checked[Monday] = true;
+        Get<QCheckBox>(kMonday)->setChecked(true);
+    }
+    Changed(this);
+}

@@ -1,0 +1,95 @@
+#include "ui/FrequencyCtrlYearlyDetails.h"
+
+#include "ui/ControlIds.h"
+#include "ui/layout/LayoutMgr.h"
+
+#include <QComboBox>
+#include <QDialog>
+#include <QLabel>
+#include <QRadioButton>
+
+namespace {
+using namespace YearlyDetailsId;
+
+constexpr ControlTemplate kControls[] = {
+    {kEvery, ControlKind::RadioButton, "Every", 0, 2, 35, 10},
+    {kOnThe, ControlKind::RadioButton, "On the", 0, 21, 38, 10},
+    {kFixedMonth, ControlKind::DropDownList, "", 38, 0, 48, 30},
+    {kFixedDay, ControlKind::DropDownList, "", 93, 0, 48, 30},
+    {kOrdinal, ControlKind::DropDownList, "", 39, 19, 48, 30},
+    {kWeekday, ControlKind::DropDownList, "", 93, 19, 48, 30},
+    {kWeekdayMonth, ControlKind::DropDownList, "", 160, 19, 48, 30},
+    {kOfLabel, ControlKind::Label, "of", 148, 21, 8, 8},
+};
+constexpr DialogTemplate kDialog = {kTemplate, nullptr, 208, 32, "MS Shell Dlg", 8, kControls};
+
+constexpr int kLastDay = 31;
+} // namespace
+
+FrequencyCtrlYearlyDetails::FrequencyCtrlYearlyDetails(FrequencyYearly& owner)
+    : owner(&owner)
+{
+}
+
+void FrequencyCtrlYearlyDetails::Create(DetailsPanelParent& parent)
+{
+    auto* window = NewWindow<QDialog>(parent);
+    BuildFromTemplate(kDialog, *window);
+    // The panels laid out by a pane tree keep its margins from the frame; this one lines up with them.
+    for (QWidget* control : window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        control->move(control->pos() + QPoint(LayoutMgr::kMarginX, LayoutMgr::kMarginY));
+    OnInitDialog();
+}
+
+FrequencyYearly::Values FrequencyCtrlYearlyDetails::GetValues() const
+{
+    return values;
+}
+
+void FrequencyCtrlYearlyDetails::OnInitDialog()
+{
+    values = {owner->timing_mode, owner->every_month,   owner->weekday,
+              owner->week_repeater, owner->month, owner->every_month_day};
+
+    Get<QRadioButton>(values.timing_mode == SpecificWeekday ? kOnThe : kEvery)->setChecked(true);
+    SelectValue(*Get<QComboBox>(kFixedMonth), MonthTable, values.every_month);
+    SelectValue(*Get<QComboBox>(kOrdinal), OrdinalTable, values.week_repeater);
+    SelectValue(*Get<QComboBox>(kWeekday), WeekdayTable, values.weekday);
+    SelectValue(*Get<QComboBox>(kWeekdayMonth), MonthTable, values.month);
+    FillNumbers(*Get<QComboBox>(kFixedDay), kLastDay);
+    SelectNumber(*Get<QComboBox>(kFixedDay), values.every_month_day);
+    OnModeClicked();
+
+    for (const int id : {kEvery, kOnThe})
+        QObject::connect(Get<QRadioButton>(id), &QRadioButton::clicked, Window(), [this] { OnModeClicked(); });
+    for (const int id : {kFixedMonth, kFixedDay, kOrdinal, kWeekday, kWeekdayMonth})
+        QObject::connect(Get<QComboBox>(id), &QComboBox::currentIndexChanged, Window(),
+                         [this] { OnSelectionChanged(); });
+}
+
+void FrequencyCtrlYearlyDetails::ReadControls()
+{
+    values.timing_mode = Get<QRadioButton>(kOnThe)->isChecked() ? SpecificWeekday : FixedDay;
+    ReadValue(*Get<QComboBox>(kFixedMonth), MonthTable, values.every_month);
+    ReadNumber(*Get<QComboBox>(kFixedDay), values.every_month_day);
+    ReadValue(*Get<QComboBox>(kOrdinal), OrdinalTable, values.week_repeater);
+    ReadValue(*Get<QComboBox>(kWeekday), WeekdayTable, values.weekday);
+    ReadValue(*Get<QComboBox>(kWeekdayMonth), MonthTable, values.month);
+}
+
+void FrequencyCtrlYearlyDetails::OnModeClicked()
+{
+    ReadControls();
+    const bool fixedDay = values.timing_mode == FixedDay;
+    for (const int id : {kFixedMonth, kFixedDay})
+        Get<QWidget>(id)->setEnabled(fixedDay);
+    for (const int id : {kOrdinal, kWeekday, kWeekdayMonth, kOfLabel})
+        Get<QWidget>(id)->setEnabled(!fixedDay);
+    Changed(this);
+}
+
+void FrequencyCtrlYearlyDetails::OnSelectionChanged()
+{
+    ReadControls();
+    Changed(this);
+}
