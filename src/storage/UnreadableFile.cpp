@@ -80,8 +80,10 @@ std::filesystem::path UnreadableFile::CandidateName(const std::filesystem::path&
     std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", &localTime);
     std::filesystem::path name = file;
     name += std::string(".unreadable-") + stamp;
-    if (attempt > 1)
-        name += "-" + std::to_string(attempt);
+    if (attempt > 1) {
+        name += "-";
+        name += std::to_string(attempt);
+    }
     return name;
 }
 
