@@ -1,0 +1,78 @@
+// Runs the benchmarks in a data folder of their own and ends with the figures they are judged by.
+
+#include "recurrence/Today.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <map>
+#include <string>
+
+namespace {
+
+// The console report as usual, and the mean real time of each benchmark, kept for the summary.
+class SummaryReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override
+    {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run& run : runs)
+            if (run.run_type == Run::RT_Iteration && run.iterations > 0)
+                seconds[BaseName(run.benchmark_name())] = run.real_accumulated_time / static_cast<double>(run.iterations);
+    }
+
+    void PrintSummary() const
+    {
+        std::printf("\n");
+        Ratio("Load / bare pugixml parse", "RosterFile/Load", "RosterFile/BarePugixmlParse", "goal <= 3");
+        Ratio("Save / bare pugixml save ", "RosterFile/Save", "RosterFile/BarePugixmlSave", "goal <= 3");
+        if (const auto generate = seconds.find("Schedule/Generate100Tasks10Years"); generate != seconds.end())
+            std::printf("Generate, 100 tasks over 10 years: %.2f ms (goal < 20 ms)\n", generate->second * 1e3);
+        Ratio("Daily NextAfter, 10,000 days / 1 day after the first day", "Daily/NextAfter/10000", "Daily/NextAfter/1",
+              "goal about 1");
+    }
+
+private:
+    // The name as registered, without the suffix the library adds for real-time measuring.
+    static std::string BaseName(std::string name)
+    {
+        const std::string suffix = "/real_time";
+        if (name.size() > suffix.size() && name.compare(name.size() - suffix.size(), suffix.size(), suffix) == 0)
+            name.resize(name.size() - suffix.size());
+        return name;
+    }
+
+    void Ratio(const char* label, const std::string& measured, const std::string& baseline, const char* goal) const
+    {
+        const auto top = seconds.find(measured), bottom = seconds.find(baseline);
+        if (top == seconds.end() || bottom == seconds.end() || bottom->second <= 0)
+            return;
+        std::printf("%s: %.2f (%s)\n", label, top->second / bottom->second, goal);
+    }
+
+    std::map<std::string, double> seconds;
+};
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    // The generated roster file goes to a folder of the run's own, never to the user's data.
+    std::string home = (std::filesystem::temp_directory_path() / "brindlewick-bench-XXXXXX").string();
+    if (!::mkdtemp(home.data()))
+        return 1;
+    ::setenv("XDG_DATA_HOME", home.c_str(), 1);
+    const TodayPin today(Date(2010, 3, 10));
+
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    SummaryReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    reporter.PrintSummary();
+    benchmark::Shutdown();
+    std::filesystem::remove_all(home);
+    return 0;
+}
