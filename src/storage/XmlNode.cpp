@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cstring>
 #include <mutex>
 #include <unordered_map>
 
@@ -30,6 +31,13 @@ bool IsXmlName(const std::wstring& name)
     };
     auto isPart = [&](wchar_t c) { return isStart(c) || (c >= L'0' && c <= L'9') || c == L'-' || c == L'.'; };
     return !name.empty() && isStart(name.front()) && std::all_of(name.begin() + 1, name.end(), isPart);
+}
+
+// An element's name without its prefix, as XPath's local-name() gives it.
+const char* LocalName(const char* name)
+{
+    const char* colon = std::strchr(name, ':');
+    return colon ? colon + 1 : name;
 }
 
 std::wstring QualifiedName(const std::wstring& prefix, const std::wstring& name)
@@ -124,12 +132,17 @@ XmlNode XmlNode::AppendChildElement(const std::wstring& name) const
 
 XmlNode XmlNode::FindChildElement(const std::wstring& localName, bool create) const
 {
-    std::wstring quoted;
-    for (wchar_t c : localName)
-        quoted += c == L'\'' ? std::wstring(L"''") : std::wstring(1, c);
-    const XmlNodeList found = SelectNodes(L"*[local-name(.) = '" + quoted + L"']");
-    if (found.Count() > 0)
-        return found.Item(0);
+    // The first match of "*[local-name(.) = '...']" in document order, found by walking the children:
+    // reading a file asks this five times for every task, and a query evaluation costs far more.
+    const XmlNode found = Guarded(XmlNode(), [&] {
+        const std::string wanted = pugi::as_utf8(localName);
+        for (pugi::xml_node child = pugi::xml_node(node).first_child(); child; child = child.next_sibling())
+            if (child.type() == pugi::node_element && wanted == LocalName(child.name()))
+                return XmlNode(document, child.internal_object());
+        return XmlNode();
+    });
+    if (!found.IsNull())
+        return found;
     return create ? AppendChildElement(localName) : XmlNode();
 }
 
