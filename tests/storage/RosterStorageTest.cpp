@@ -272,6 +272,21 @@ TEST_F(RosterStorageTest, UnreadableFileIsSetAsideAndNeverOverwritten)
     EXPECT_EQ(Read(Folder() / kept[2]), contents[1]);
 }
 
+// What cannot be kept aside must not be replaced either.
+TEST_F(RosterStorageTest, NothingIsWrittenOverAnUnreadableFileThatCannotBeKept)
+{
+    fs::create_directories(RostersFile() / "something of the user's");
+    RosterCollection collection;
+    StartUp(collection);
+    EXPECT_EQ(collection.LastStorageReport().load, LoadResult::Unreadable);
+    collection.Add(Roster(L"New"));
+    EXPECT_TRUE(collection.Save());
+    EXPECT_FALSE(collection.LastStorageReport().saveWritten);
+    EXPECT_TRUE(collection.LastStorageReport().setAsidePath.empty());
+    EXPECT_TRUE(fs::is_directory(RostersFile() / "something of the user's"));
+    EXPECT_EQ(FolderContents(), Names{"rosters.xml"});
+}
+
 TEST_F(RosterStorageTest, ReaderErrorFailsTheWholeLoad)
 {
     WriteRostersFile("<Brindlewick><roster name='Fine'/><roster name='Bad'><tasks><task><frequency>"
