@@ -78,6 +78,9 @@ void FrequencyCtrlWeeklyDetails::OnInitDialog()
 void FrequencyCtrlWeeklyDetails::BuildLayout(const DialogUnits& units)
 {
     auto* layout = static_cast<LayoutDialog*>(Window());
+    // "on" reads as the start of the first line of days: its text centred on Monday's.
+    auto* on = Get<QLabel>(kOnLabel);
+    on->resize(on->width(), Get<QCheckBox>(kMonday)->height());
     const TemplateRows rows(*layout, units, kControls);
     auto root = layout->CreateRoot(Vertical);
     auto days = rows.Row({{rows.Column({kOnLabel}), kOnLabel},
