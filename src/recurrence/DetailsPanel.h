@@ -49,24 +49,3 @@ private:
     }
 };
 
-// The panel object a kind owns. It is made the first time the editor asks for it, because the user
-// interface installs its makers only after the program has started.
-template <class Kind>
-class PanelOwner {
-public:
-    DetailsPanel<Kind>* Get() const { return panel.get(); }
-
-    // Makes the panel object when there is none yet and routes its changes to the kind.
-    DetailsPanel<Kind>* Ensure(Kind& kind)
-    {
-        if (!panel) {
-            panel = DetailsPanel<Kind>::Make(kind);
-            if (panel)
-                panel->Changed.connect([&kind](DetailsPanel<Kind>* changed) { kind.OnPanelChanged(changed); });
-        }
-        return panel.get();
-    }
-
-private:
-    std::unique_ptr<DetailsPanel<Kind>> panel;
-};

@@ -36,17 +36,6 @@ bool FrequencyDaily::LoadXml(const XmlNode& element)
     return true;
 }
 
-DetailsPanelBase* FrequencyDaily::GetDetailsPanel()
-{
-    return panel.Get();
-}
-
-void FrequencyDaily::CreateDetailsPanel(DetailsPanelParent& parent)
-{
-    if (auto* details = panel.Ensure(*this))
-        details->Create(parent);
-}
-
 Date FrequencyDaily::NextAfter(const Date& day) const
 {
     if (first_day > day)

@@ -1,12 +1,11 @@
 #pragma once
 
-#include "recurrence/DetailsPanel.h"
-#include "recurrence/FrequencyBase.h"
+#include "recurrence/FrequencyKind.h"
 
 #include <cstdint>
 
 // Falls due every n days, counted from a first day.
-class FrequencyDaily : public FrequencyBase {
+class FrequencyDaily : public FrequencyKind<FrequencyDaily> {
 public:
     // What the editor panel hands over.
     struct Values {
@@ -22,15 +21,10 @@ public:
     std::wstring GetDescription() const override;
     bool SaveXml(const XmlNode& parent) const override;
     bool LoadXml(const XmlNode& element) override;
-    DetailsPanelBase* GetDetailsPanel() override;
-    void CreateDetailsPanel(DetailsPanelParent& parent) override;
     Date NextAfter(const Date& day) const override;
 
     void OnPanelChanged(DetailsPanel<FrequencyDaily>* changed);
 
     std::int32_t every_n_days = 1;
     Date first_day;
-
-private:
-    PanelOwner<FrequencyDaily> panel;
 };

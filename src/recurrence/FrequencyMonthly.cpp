@@ -39,17 +39,6 @@ bool FrequencyMonthly::LoadXml(const XmlNode& element)
     return true;
 }
 
-DetailsPanelBase* FrequencyMonthly::GetDetailsPanel()
-{
-    return panel.Get();
-}
-
-void FrequencyMonthly::CreateDetailsPanel(DetailsPanelParent& parent)
-{
-    if (auto* details = panel.Ensure(*this))
-        details->Create(parent);
-}
-
 Date FrequencyMonthly::NextAfter(const Date& day) const
 {
     // The month of day itself never counts: the due date lies in the n-th month after it.

@@ -1,14 +1,13 @@
 #pragma once
 
-#include "recurrence/DetailsPanel.h"
-#include "recurrence/FrequencyBase.h"
+#include "recurrence/FrequencyKind.h"
 #include "recurrence/Vocabulary.h"
 
 #include <cstdint>
 
 // Falls due once in every n-th month, on a fixed day or on a weekday of a week of the month,
 // counted from the date it is asked about.
-class FrequencyMonthly : public FrequencyBase {
+class FrequencyMonthly : public FrequencyKind<FrequencyMonthly> {
 public:
     struct Values {
         std::int32_t every_nth_month;
@@ -26,8 +25,6 @@ public:
     std::wstring GetDescription() const override;
     bool SaveXml(const XmlNode& parent) const override;
     bool LoadXml(const XmlNode& element) override;
-    DetailsPanelBase* GetDetailsPanel() override;
-    void CreateDetailsPanel(DetailsPanelParent& parent) override;
     Date NextAfter(const Date& day) const override;
 
     void OnPanelChanged(DetailsPanel<FrequencyMonthly>* changed);
@@ -37,7 +34,4 @@ public:
     std::int32_t on_day_n = 1;
     std::int32_t day_of_week = Monday;
     std::int32_t week_repeat = FirstWeek;
-
-private:
-    PanelOwner<FrequencyMonthly> panel;
 };

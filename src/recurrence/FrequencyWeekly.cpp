@@ -76,16 +76,10 @@ bool FrequencyWeekly::LoadXml(const XmlNode& element)
     return true;
 }
 
-DetailsPanelBase* FrequencyWeekly::GetDetailsPanel()
-{
-    return panel.Get();
-}
-
 void FrequencyWeekly::CreateDetailsPanel(DetailsPanelParent& parent)
 {
     EnableMondayWhenNoDayIs();
-    if (auto* details = panel.Ensure(*this))
-        details->Create(parent);
+    FrequencyKind::CreateDetailsPanel(parent);
 }
 
 Date FrequencyWeekly::NextAfter(const Date& day) const

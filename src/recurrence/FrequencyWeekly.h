@@ -1,14 +1,13 @@
 #pragma once
 
-#include "recurrence/DetailsPanel.h"
-#include "recurrence/FrequencyBase.h"
+#include "recurrence/FrequencyKind.h"
 
 #include <cstdint>
 #include <map>
 #include <vector>
 
 // Falls due on the enabled weekdays, every n weeks, counted from the date it is asked about.
-class FrequencyWeekly : public FrequencyBase {
+class FrequencyWeekly : public FrequencyKind<FrequencyWeekly> {
 public:
     // Weekday value (Monday 0 ... Sunday 6) to whether the rule falls due on it; always seven keys.
     using WeekdayMap = std::map<std::int32_t, bool>;
@@ -26,7 +25,6 @@ public:
     std::wstring GetDescription() const override;
     bool SaveXml(const XmlNode& parent) const override;
     bool LoadXml(const XmlNode& element) override;
-    DetailsPanelBase* GetDetailsPanel() override;
     void CreateDetailsPanel(DetailsPanelParent& parent) override;
     Date NextAfter(const Date& day) const override;
 
@@ -37,8 +35,6 @@ public:
 
 private:
     void EnableMondayWhenNoDayIs();
-
-    PanelOwner<FrequencyWeekly> panel;
 };
 
 // "Monday", "Monday and Friday", "Monday, Tuesday and Thursday"; "no days selected" for none.

@@ -44,17 +44,6 @@ bool FrequencyYearly::LoadXml(const XmlNode& element)
     return true;
 }
 
-DetailsPanelBase* FrequencyYearly::GetDetailsPanel()
-{
-    return panel.Get();
-}
-
-void FrequencyYearly::CreateDetailsPanel(DetailsPanelParent& parent)
-{
-    if (auto* details = panel.Ensure(*this))
-        details->Create(parent);
-}
-
 Date FrequencyYearly::NextAfter(const Date& day) const
 {
     // The year of day itself never counts.

@@ -1,14 +1,13 @@
 #pragma once
 
-#include "recurrence/DetailsPanel.h"
-#include "recurrence/FrequencyBase.h"
+#include "recurrence/FrequencyKind.h"
 #include "recurrence/Vocabulary.h"
 
 #include <cstdint>
 
 // Falls due once a year, on a fixed day of a month or on a weekday of a week of a month,
 // in the year after the date it is asked about.
-class FrequencyYearly : public FrequencyBase {
+class FrequencyYearly : public FrequencyKind<FrequencyYearly> {
 public:
     // The editor hands the six values over as one block, in this order.
     struct Values {
@@ -28,8 +27,6 @@ public:
     std::wstring GetDescription() const override;
     bool SaveXml(const XmlNode& parent) const override;
     bool LoadXml(const XmlNode& element) override;
-    DetailsPanelBase* GetDetailsPanel() override;
-    void CreateDetailsPanel(DetailsPanelParent& parent) override;
     Date NextAfter(const Date& day) const override;
 
     void OnPanelChanged(DetailsPanel<FrequencyYearly>* changed);
@@ -40,7 +37,4 @@ public:
     std::int32_t week_repeater = FirstWeek;
     std::int32_t month = 0;
     std::int32_t every_month_day = 1;
-
-private:
-    PanelOwner<FrequencyYearly> panel;
 };
