@@ -63,6 +63,15 @@ void AddTaskDlg::OnInitDialog()
     frequencyCtrl.Create(*this);
     frequencyCtrl.setGeometry(area);
     frequencyCtrl.show();
+
+    // The editor is made after the buttons but sits above them: Tab leaves the editor for OK.
+    QWidget* lastInEditor = nameEdit;
+    for (QWidget* w = frequencyCtrl.nextInFocusChain(); frequencyCtrl.isAncestorOf(w); w = w->nextInFocusChain())
+        if (w->focusPolicy() & Qt::TabFocus)
+            lastInEditor = w;
+    auto* okButton = FindControl<QPushButton>(this, CommonId::kOk);
+    setTabOrder(lastInEditor, okButton);
+    setTabOrder(okButton, FindControl<QPushButton>(this, CommonId::kCancel));
 }
 
 // A task that is being edited may be left without a name; a new one may not. Blanks count as a

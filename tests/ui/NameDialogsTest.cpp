@@ -137,3 +137,20 @@ TEST(AddTaskDlg, TheEditorTakesExactlyThePlaceholdersArea)
     EXPECT_TRUE(editor->isVisible());
     EXPECT_EQ(editor->geometry(), DialogUnits(dialog.font()).Rect(7, 23, 232, 109));
 }
+
+TEST(AddTaskDlg, TabGoesFromTheNameThroughTheEditorToTheButtons)
+{
+    InstallFrequencyPanels();
+    Task task;
+    AddTaskDlg dialog(false);
+    dialog.SetFrequency(task.GetFrequency());
+    ASSERT_TRUE(ShowActive(dialog));
+    auto& name = Find<QLineEdit>(dialog, AddTaskDlgId::kName);
+    name.setFocus();
+
+    QTest::keyClick(&name, Qt::Key_Tab);
+    EXPECT_EQ(ControlId(QApplication::focusWidget()), FrequencyCtrlId::kKind);
+    name.setFocus();
+    QTest::keyClick(&name, Qt::Key_Backtab);
+    EXPECT_EQ(ControlId(QApplication::focusWidget()), CommonId::kCancel);
+}
