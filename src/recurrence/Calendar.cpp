@@ -2,6 +2,10 @@
 
 #include "recurrence/Vocabulary.h"
 
+#include <boost/lexical_cast.hpp>
+
+#include <string_view>
+
 namespace {
 using boost::gregorian::gregorian_calendar;
 
@@ -14,6 +18,27 @@ int CheckedYear(std::int64_t year)
         throw boost::gregorian::bad_year();
     return static_cast<int>(year);
 }
+
+// The calendar library reads each field of a date with lexical_cast, whose digit loop overflows a
+// signed int (undefined behaviour) on a field that has a stray character before five or more digits,
+// such as "$31400". No such field belongs to a date, so it is refused here with the error the
+// library raises for a field it cannot read.
+void RefuseFieldsTheLibraryMisreads(const std::string& text)
+{
+    constexpr std::string_view separators = ",-. /"; // the library's own field separators
+    std::size_t fieldStart = 0;
+    for (std::size_t i = 0; i <= text.size(); ++i) {
+        if (i < text.size() && separators.find(text[i]) == std::string_view::npos)
+            continue;
+        std::size_t digits = 0;
+        while (digits < i - fieldStart && text[i - digits - 1] >= '0' && text[i - digits - 1] <= '9')
+            ++digits;
+        if (digits >= 5 && digits < i - fieldStart)
+            throw boost::bad_lexical_cast();
+        fieldStart = i + 1;
+    }
+}
+
 } // namespace
 
 Date AddDays(const Date& day, std::int64_t n)
@@ -68,5 +93,6 @@ Date ParseDateText(const std::wstring& text)
     // Only ASCII can form a date; anything else becomes a character the parser rejects.
     for (wchar_t c : text)
         narrow.push_back(c >= 0 && c < 0x80 ? static_cast<char>(c) : '?');
+    RefuseFieldsTheLibraryMisreads(narrow);
     return boost::gregorian::from_simple_string(narrow);
 }

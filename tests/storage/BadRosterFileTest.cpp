@@ -117,6 +117,11 @@ TEST_F(BadRosterFileTest, EachLoadsRepairedOrNotAtAllAndThenPlansAYear)
              EXPECT_EQ(OnlyFrequency(rosters).NextAfter(Date(2010, 3, 1)), Date(2010, 4, 30));
          }},
         {"first_day garbage", OneTask("<frequency><daily first_day=\"garbage\"/></frequency>"), false, nullptr},
+        // Five digits after a stray character once made the calendar library's number reader overflow.
+        {"first_day #12345-Jan-01", OneTask("<frequency><daily first_day=\"#12345-Jan-01\"/></frequency>"), false,
+         nullptr},
+        {"first_day 2010-Jan-$31400", OneTask("<frequency><daily first_day=\"2010-Jan-$31400\"/></frequency>"), false,
+         nullptr},
         {"first_day 9999-Dec-31", OneTask("<frequency><daily first_day=\"9999-Dec-31\"/></frequency>"), true,
          [](const RosterCollection& rosters) {
              EXPECT_EQ(OnlyFrequency(rosters).daily.first_day, Date(9999, 12, 31));
