@@ -85,6 +85,11 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
     if (!::mkdtemp(home.data()))
         Fail("cannot create the data folder");
     ::setenv("XDG_DATA_HOME", home.c_str(), 1);
+    static const std::filesystem::path folder = home;
+    std::atexit([] {
+        std::error_code ignored;
+        std::filesystem::remove_all(folder, ignored);
+    });
     static TodayPin today(Date(2010, 3, 10));
     return 0;
 }
