@@ -3,9 +3,8 @@
 #include "roster/RosterCollection.h"
 #include "storage/DataFolder.h"
 #include "storage/UnreadableFile.h"
+#include "storage/Utf8.h"
 #include "storage/XmlDocument.h"
-
-#include <pugixml.hpp>
 
 #include <ctime>
 #include <exception>
@@ -61,7 +60,7 @@ bool KeepUnreadableFile(RosterCollection::StorageReport& report, const std::file
     const std::optional<std::filesystem::path> keptAs = UnreadableFile::SetAside(file, LocalTimeNow());
     if (!keptAs)
         return false;
-    report.setAsidePath = pugi::as_wide(keptAs->string());
+    report.setAsidePath = FromUtf8(keptAs->string());
     return true;
 }
 
@@ -69,13 +68,13 @@ bool KeepUnreadableFile(RosterCollection::StorageReport& report, const std::file
 
 std::wstring RosterCollection::RostersFilePath() const
 {
-    return pugi::as_wide((DataFolder::Ensure() / kRostersFileName).string());
+    return FromUtf8((DataFolder::Ensure() / kRostersFileName).string());
 }
 
 bool RosterCollection::Load()
 {
     const std::wstring path = RostersFilePath();
-    firstRun = !Exists(pugi::as_utf8(path));
+    firstRun = !Exists(ToUtf8(path));
     storageReport.setAsidePath.clear();
 
     std::optional<std::vector<Roster>> read;
@@ -108,7 +107,7 @@ bool RosterCollection::Save()
     document.Indent();
 
     const std::wstring path = RostersFilePath();
-    if (KeepUnreadableFile(storageReport, pugi::as_utf8(path)))
+    if (KeepUnreadableFile(storageReport, ToUtf8(path)))
         storageReport.saveWritten = document.Save(path);
     return true;
 }
