@@ -41,6 +41,9 @@ bool Frequency::LoadXml(const XmlNode& element)
         else
             kinds[i].kind->LoadXml(child);
     }
+    // Also without its element the weekly rule gets its day now: it would get it at the next save
+    // and reload, and a rule must not change on its way through the file.
+    weekly.EnableMondayWhenNoDayIs();
     return complete;
 }
 

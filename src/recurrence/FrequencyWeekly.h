@@ -33,7 +33,7 @@ public:
     WeekdayMap active_weekdays;
     std::int32_t every_n_weeks = 1;
 
-private:
+    // A rule that was read or is about to be edited falls due on at least one day.
     void EnableMondayWhenNoDayIs();
 };
 

@@ -74,8 +74,14 @@ TEST(Frequency, ReadsPartialElements)
     EXPECT_EQ(frequency.GetDescription(), L"Yearly on 24th of December");
     EXPECT_EQ(frequency.daily.every_n_days, 2);
     EXPECT_EQ(frequency.monthly.every_nth_month, 2);
-    EXPECT_EQ(frequency.weekly.GetDescription(), L"Weekly on no days selected");
+    // The weekly rule keeps its defaults but, read from a file, falls due on a day.
+    EXPECT_EQ(frequency.weekly.GetDescription(), L"Weekly on Monday");
 
+    const XmlNode parent = NewXmlRoot();
+    frequency.SaveXml(parent);
+    Frequency reread;
+    ASSERT_TRUE(reread.LoadXml(parent.FindChildElement(L"frequency", false)));
+    EXPECT_EQ(reread.weekly.active_weekdays, frequency.weekly.active_weekdays);
 }
 
 TEST(Frequency, FallsBackToDailyForASelectionOutOfRange)
