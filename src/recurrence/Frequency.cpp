@@ -1,5 +1,7 @@
 #include "recurrence/Frequency.h"
 
+#include "recurrence/ElementName.h"
+
 #include "storage/XmlNode.h"
 
 Frequency::Frequency()
@@ -24,7 +26,7 @@ bool Frequency::SaveXml(const XmlNode& parent) const
 
 bool Frequency::LoadXml(const XmlNode& element)
 {
-    if (element.GetName() != L"frequency")
+    if (!IsElementNamed(element, L"frequency"))
         return false;
     selected = element.GetIntAttribute(L"selected", 0);
     // Only the editor writes the selection, and it writes 0 to 3; anything else falls back to daily.

@@ -1,6 +1,7 @@
 #include "recurrence/FrequencyDaily.h"
 
 #include "recurrence/Calendar.h"
+#include "recurrence/ElementName.h"
 #include "recurrence/Today.h"
 #include "storage/XmlNode.h"
 
@@ -28,7 +29,7 @@ bool FrequencyDaily::SaveXml(const XmlNode& parent) const
 
 bool FrequencyDaily::LoadXml(const XmlNode& element)
 {
-    if (element.GetName() != ElementName)
+    if (!IsElementNamed(element, ElementName))
         return false;
     // An interval below 1 would never advance; such a file can only come from elsewhere.
     every_n_days = std::max(element.GetIntAttribute(L"every_n_days", 0), 1);

@@ -1,6 +1,7 @@
 #include "recurrence/FrequencyMonthly.h"
 
 #include "recurrence/Calendar.h"
+#include "recurrence/ElementName.h"
 #include "storage/XmlNode.h"
 
 #include <algorithm>
@@ -26,7 +27,7 @@ bool FrequencyMonthly::SaveXml(const XmlNode& parent) const
 
 bool FrequencyMonthly::LoadXml(const XmlNode& element)
 {
-    if (element.GetName() != ElementName)
+    if (!IsElementNamed(element, ElementName))
         return false;
     every_nth_month = element.GetIntAttribute(L"every_nth_month", 0);
     // Outside 1..12 the file was not written by the editor; every month keeps the rule advancing.

@@ -1,6 +1,7 @@
 #include "recurrence/FrequencyWeekly.h"
 
 #include "recurrence/Calendar.h"
+#include "recurrence/ElementName.h"
 #include "recurrence/Vocabulary.h"
 #include "storage/XmlNode.h"
 
@@ -62,7 +63,7 @@ bool FrequencyWeekly::SaveXml(const XmlNode& parent) const
 
 bool FrequencyWeekly::LoadXml(const XmlNode& element)
 {
-    if (element.GetName() != ElementName)
+    if (!IsElementNamed(element, ElementName))
         return false;
     const XmlNodeList days = element.SelectNodes(L"active_weekdays/day");
     for (int i = 0; i < days.Count(); ++i) {

@@ -1,6 +1,7 @@
 #include "recurrence/FrequencyYearly.h"
 
 #include "recurrence/Calendar.h"
+#include "recurrence/ElementName.h"
 #include "storage/XmlNode.h"
 
 namespace {
@@ -33,7 +34,7 @@ bool FrequencyYearly::SaveXml(const XmlNode& parent) const
 
 bool FrequencyYearly::LoadXml(const XmlNode& element)
 {
-    if (element.GetName() != ElementName)
+    if (!IsElementNamed(element, ElementName))
         return false;
     ValueByKey(TimingModeTable, element.GetAttribute(L"timing_mode"), timing_mode);
     ValueByKey(MonthTable, element.GetAttribute(L"every_month"), every_month);

@@ -84,6 +84,19 @@ TEST(Frequency, ReadsPartialElements)
     EXPECT_EQ(reread.weekly.active_weekdays, frequency.weekly.active_weekdays);
 }
 
+TEST(Frequency, ReadsPrefixedElementsByTheirLocalNames)
+{
+    Frequency frequency;
+    EXPECT_TRUE(frequency.LoadXml(ParseXml(R"(<x:frequency xmlns:x="urn:x" selected="2">
+        <x:daily every_n_days="6" first_day="2011-Feb-01"/><weekly/>
+        <x:monthly every_nth_month="3" on_day_n="9"/><x:yearly every_month_day="7"/></x:frequency>)")));
+    EXPECT_EQ(frequency.GetDescription(), L"Every 3 months on the 9th day");
+    EXPECT_EQ(frequency.daily.every_n_days, 6);
+    EXPECT_EQ(frequency.yearly.every_month_day, 7);
+    EXPECT_FALSE(frequency.LoadXml(ParseXml(R"(<x:frequencies xmlns:x="urn:x" selected="1"/>)")));
+    EXPECT_EQ(frequency.selected, 2);
+}
+
 TEST(Frequency, FallsBackToDailyForASelectionOutOfRange)
 {
     for (const char* selected : {"7", "-1", "4", "abc", "", "99999999999"}) {
