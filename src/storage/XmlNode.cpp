@@ -6,6 +6,7 @@
 #include <climits>
 #include <cstring>
 #include <mutex>
+#include <string_view>
 #include <unordered_map>
 
 namespace {
@@ -20,6 +21,33 @@ Result Guarded(Result failure, Body body) noexcept
     } catch (...) {
         return failure;
     }
+}
+
+bool IsAscii(wchar_t c)
+{
+    return c >= 0 && c < 0x80;
+}
+
+bool IsAscii(std::string_view bytes)
+{
+    return std::all_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
+// The program's names and nearly all of its values are ASCII, where one code unit is one byte: that
+// needs neither the engine's two passes nor its buffers. Other text goes through the engine.
+std::string ToUtf8(const std::wstring& text)
+{
+    if (std::all_of(text.begin(), text.end(), [](wchar_t c) { return IsAscii(c); }))
+        return std::string(text.begin(), text.end());
+    return pugi::as_utf8(text);
+}
+
+std::wstring ToWide(const char* text)
+{
+    const std::string_view bytes(text);
+    if (IsAscii(bytes))
+        return std::wstring(bytes.begin(), bytes.end());
+    return pugi::as_wide(text);
 }
 
 // The engine would happily write any text as a name and so produce a file nobody can read back;
@@ -74,24 +102,82 @@ std::shared_ptr<const pugi::xpath_query> CompiledQuery(const std::string& expres
     return query;
 }
 
-bool IsSpace(wchar_t c)
+// A selection made only of child steps, each a name or '*' ("persons/*", "child::*"), picks the
+// same elements as the query engine when the children are walked in document order, and costs far
+// less than evaluating a query. Only ASCII names qualify, which keeps the step itself free of
+// anything the engine would read as an axis, a prefix or an operator.
+std::wstring_view WithoutChildAxis(std::wstring_view step)
 {
-    return c == L' ' || (c >= L'\t' && c <= L'\r');
+    constexpr std::wstring_view axis = L"child::";
+    return step.starts_with(axis) ? step.substr(axis.size()) : step;
+}
+
+bool IsPlainName(std::wstring_view step)
+{
+    auto isLetter = [](wchar_t c) { return (c >= L'a' && c <= L'z') || (c >= L'A' && c <= L'Z') || c == L'_'; };
+    auto isPart = [&](wchar_t c) { return isLetter(c) || (c >= L'0' && c <= L'9') || c == L'-' || c == L'.'; };
+    return !step.empty() && isLetter(step.front()) && std::all_of(step.begin() + 1, step.end(), isPart);
+}
+
+bool IsChildStepPath(std::wstring_view path)
+{
+    for (;;) {
+        const std::size_t slash = path.find(L'/');
+        const std::wstring_view step = WithoutChildAxis(path.substr(0, slash));
+        if (step != L"*" && !IsPlainName(step))
+            return false;
+        if (slash == std::wstring_view::npos)
+            return true;
+        path.remove_prefix(slash + 1);
+    }
+}
+
+// The engine compares an element's qualified name, prefix and all, with the step's name.
+bool MatchesStep(const pugi::xml_node& element, std::wstring_view step)
+{
+    if (step == L"*")
+        return true;
+    const char* name = element.name();
+    for (const wchar_t c : step)
+        if (*name++ != static_cast<char>(c))
+            return false;
+    return *name == '\0';
+}
+
+void SelectChildSteps(const pugi::xml_node& parent, std::wstring_view path, std::vector<pugi::xml_node_struct*>& selected)
+{
+    const std::size_t slash = path.find(L'/');
+    const std::wstring_view step = WithoutChildAxis(path.substr(0, slash));
+    for (pugi::xml_node child = parent.first_child(); child; child = child.next_sibling()) {
+        if (child.type() != pugi::node_element || !MatchesStep(child, step))
+            continue;
+        if (slash == std::wstring_view::npos)
+            selected.push_back(child.internal_object());
+        else
+            SelectChildSteps(child, path.substr(slash + 1), selected);
+    }
+}
+
+template <typename Char>
+bool IsSpace(Char c)
+{
+    return c == ' ' || (c >= '\t' && c <= '\r');
 }
 
 // Base 10 as strtol reads it, clamped to the 32-bit range.
-std::int32_t ParseDecimal(const std::wstring& text)
+template <typename Text>
+std::int32_t ParseDecimal(const Text& text)
 {
     std::size_t i = 0;
     while (i < text.size() && IsSpace(text[i]))
         ++i;
     bool negative = false;
-    if (i < text.size() && (text[i] == L'+' || text[i] == L'-'))
-        negative = text[i++] == L'-';
+    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+        negative = text[i++] == '-';
     const std::int64_t limit = negative ? -static_cast<std::int64_t>(INT32_MIN) : INT32_MAX;
     std::int64_t magnitude = 0;
-    for (; i < text.size() && text[i] >= L'0' && text[i] <= L'9'; ++i)
-        magnitude = std::min(limit, magnitude * 10 + (text[i] - L'0'));
+    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i)
+        magnitude = std::min(limit, magnitude * 10 + (text[i] - '0'));
     return static_cast<std::int32_t>(negative ? -magnitude : magnitude);
 }
 
@@ -110,7 +196,7 @@ bool XmlNode::IsNull() const
 
 std::wstring XmlNode::GetName() const
 {
-    return Guarded(std::wstring(), [&] { return pugi::as_wide(pugi::xml_node(node).name()); });
+    return Guarded(std::wstring(), [&] { return ToWide(pugi::xml_node(node).name()); });
 }
 
 XmlNode XmlNode::AppendChildElement(const std::wstring& name) const
@@ -120,7 +206,7 @@ XmlNode XmlNode::AppendChildElement(const std::wstring& name) const
         if (!IsXmlName(name))
             return XmlNode();
         pugi::xml_node child = parent.append_child(pugi::node_element);
-        if (!child || !child.set_name(pugi::as_utf8(name).c_str()))
+        if (!child || !child.set_name(ToUtf8(name).c_str()))
             return XmlNode();
         // The new element belongs to no namespace, so it must not inherit a default one.
         const auto inherited = BoundNamespace(parent, "");
@@ -135,7 +221,7 @@ XmlNode XmlNode::FindChildElement(const std::wstring& localName, bool create) co
     // The first match of "*[local-name(.) = '...']" in document order, found by walking the children:
     // reading a file asks this five times for every task, and a query evaluation costs far more.
     const XmlNode found = Guarded(XmlNode(), [&] {
-        const std::string wanted = pugi::as_utf8(localName);
+        const std::string wanted = ToUtf8(localName);
         for (pugi::xml_node child = pugi::xml_node(node).first_child(); child; child = child.next_sibling())
             if (child.type() == pugi::node_element && wanted == LocalName(child.name()))
                 return XmlNode(document, child.internal_object());
@@ -151,7 +237,12 @@ XmlNodeList XmlNode::SelectNodes(const std::wstring& xpath) const
     return Guarded(XmlNodeList(), [&] {
         if (!node)
             return XmlNodeList();
-        const auto query = CompiledQuery(pugi::as_utf8(xpath));
+        if (IsChildStepPath(xpath)) {
+            std::vector<pugi::xml_node_struct*> nodes;
+            SelectChildSteps(pugi::xml_node(node), xpath, nodes);
+            return XmlNodeList(document, std::move(nodes), false);
+        }
+        const auto query = CompiledQuery(ToUtf8(xpath));
         pugi::xpath_node_set selected = query->evaluate_node_set(pugi::xml_node(node));
         selected.sort();
         std::vector<pugi::xml_node_struct*> nodes;
@@ -171,7 +262,7 @@ XmlNodeList XmlNode::ChildElements() const
 std::wstring XmlNode::GetAttribute(const std::wstring& name, const std::optional<std::wstring>& fallback) const
 {
     std::wstring value = Guarded(std::wstring(), [&] {
-        return pugi::as_wide(pugi::xml_node(node).attribute(pugi::as_utf8(name).c_str()).value());
+        return ToWide(pugi::xml_node(node).attribute(ToUtf8(name).c_str()).value());
     });
     if (value.empty() && fallback)
         return *fallback;
@@ -180,6 +271,13 @@ std::wstring XmlNode::GetAttribute(const std::wstring& name, const std::optional
 
 std::int32_t XmlNode::GetIntAttribute(const std::wstring& name, std::int32_t fallback) const
 {
+    // Spaces, signs and digits are ASCII, so an ASCII value is read from its bytes. Any other value
+    // is read as text: decoding skips malformed bytes, and what remains decides.
+    const std::string_view bytes = Guarded(std::string_view(), [&] {
+        return std::string_view(pugi::xml_node(node).attribute(ToUtf8(name).c_str()).value());
+    });
+    if (IsAscii(bytes))
+        return bytes.empty() ? fallback : ParseDecimal(bytes);
     const std::wstring text = GetAttribute(name);
     return text.empty() ? fallback : ParseDecimal(text);
 }
@@ -197,19 +295,19 @@ bool XmlNode::SetAttribute(const std::wstring& name, const std::wstring& value, 
             // another URI cannot be rebound here without moving the names that use it.
             if (prefix.empty())
                 return false;
-            const std::string uri = pugi::as_utf8(namespaceUri);
-            const std::string declaration = "xmlns:" + pugi::as_utf8(prefix);
-            const auto bound = BoundNamespace(element, pugi::as_utf8(prefix));
+            const std::string uri = ToUtf8(namespaceUri);
+            const std::string declaration = "xmlns:" + ToUtf8(prefix);
+            const auto bound = BoundNamespace(element, ToUtf8(prefix));
             if (bound && *bound != uri)
                 return false;
             if (!bound && !element.append_attribute(declaration.c_str()).set_value(uri.c_str()))
                 return false;
         }
-        const std::string key = pugi::as_utf8(qualified);
+        const std::string key = ToUtf8(qualified);
         pugi::xml_attribute attribute = element.attribute(key.c_str());
         if (!attribute)
             attribute = element.append_attribute(key.c_str());
-        return attribute.set_value(pugi::as_utf8(value).c_str());
+        return attribute.set_value(ToUtf8(value).c_str());
     });
 }
 

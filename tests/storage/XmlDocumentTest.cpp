@@ -93,6 +93,38 @@ TEST_F(XmlDocumentTest, SelectNodesIsRelativeToTheNodeAndInDocumentOrder)
     EXPECT_TRUE(persons.Item(3).IsNull());
 }
 
+// Plain child steps are answered by walking the children; the answer must be the query engine's,
+// which compares qualified names and ignores namespaces. "./" sends the same selection to the engine.
+TEST_F(XmlDocumentTest, ChildStepSelectionsPickWhatTheQueryEnginePicks)
+{
+    XmlDocument document;
+    ASSERT_TRUE(document.Load(Write("mixed.xml", "<r xmlns='urn:d' xmlns:b='urn:b'>"
+                                                 "<a n='1'>text<b:a n='2'/><!-- c --><a n='3'><day n='4'/></a><?p?></a>"
+                                                 "<b:a n='5'><day n='6'/><b:day n='7'/></b:a>"
+                                                 "<a n='8'><day n='9'/>tail<day n='10'/></a><div n='11'/></r>")));
+    const XmlNode root = document.Root();
+    auto numbers = [](const XmlNodeList& selected) {
+        std::wstring text;
+        for (int i = 0; i < selected.Count(); ++i)
+            text += selected.Item(i).GetAttribute(L"n") + L' ';
+        return text;
+    };
+    const struct {
+        const wchar_t* path;
+        const wchar_t* expected;
+    } cases[] = {
+        {L"a", L"1 8 "},         {L"*", L"1 5 8 11 "},        {L"a/*", L"2 3 9 10 "},
+        {L"*/day", L"6 9 10 "},  {L"a/a/day", L"4 "},         {L"child::a/child::*", L"2 3 9 10 "},
+        {L"div", L"11 "},        {L"*/*/*", L"4 "},           {L"day", L""},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(numbers(root.SelectNodes(c.path)), c.expected) << c.path;
+        EXPECT_EQ(numbers(root.SelectNodes(std::wstring(L"./") + c.path)), c.expected) << c.path;
+    }
+    EXPECT_EQ(root.SelectNodes(L"a/").Count(), -1);
+    EXPECT_EQ(root.SelectNodes(L"a//day").Count(), 3);
+}
+
 TEST_F(XmlDocumentTest, NullHandlesAreSafeAndNeutral)
 {
     const XmlNode null;
@@ -147,6 +179,7 @@ TEST_F(XmlDocumentTest, GetIntAttributeReadsLeadingDecimalDigits)
         {L"2147483647", 0, INT32_MAX},   {L"2147483648", 0, INT32_MAX},
         {L"-2147483648", 0, INT32_MIN},  {L"-2147483649", 0, INT32_MIN},
         {L"99999999999999999999999", 0, INT32_MAX},
+        {L"12\u00e9", 0, 12},    {L"\u00e912", 4, 0},
     };
     for (const auto& c : cases) {
         if (c.text) {
