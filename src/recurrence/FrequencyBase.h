@@ -1,8 +1,7 @@
 #pragma once
 
 #include "recurrence/Date.h"
-
-#include <boost/signals2/signal.hpp>
+#include "recurrence/LazySignal.h"
 
 #include <string>
 
@@ -19,7 +18,7 @@ public:
     FrequencyBase& operator=(const FrequencyBase&) = delete;
 
     // Announces that a kind took over new values from its editor panel; runs its slots at once.
-    boost::signals2::signal<void(FrequencyBase*)> Changed;
+    LazySignal<void(FrequencyBase*)> Changed;
 
     // The one-line English description of the rule.
     virtual std::wstring GetDescription() const = 0;
