@@ -5,6 +5,9 @@
 #include <pugixml.hpp>
 
 #include <cerrno>
+#include <cstring>
+#include <new>
+#include <utility>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -36,24 +39,81 @@ public:
     const int fd;
 };
 
+// Memory from the engine's own allocator, so that the engine can take the file's bytes over and
+// parse them where they lie instead of copying them once more.
+class EngineBuffer {
+public:
+    explicit EngineBuffer(std::size_t capacity)
+        : bytes(Allocate(capacity))
+        , capacity(capacity)
+    {
+    }
+    ~EngineBuffer()
+    {
+        if (bytes)
+            pugi::get_memory_deallocation_function()(bytes);
+    }
+    EngineBuffer(EngineBuffer&& other) noexcept
+        : bytes(std::exchange(other.bytes, nullptr))
+        , capacity(other.capacity)
+        , size(other.size)
+    {
+    }
+    EngineBuffer(const EngineBuffer&) = delete;
+    EngineBuffer& operator=(const EngineBuffer&) = delete;
+
+    char* End() const { return bytes + size; }
+    std::size_t Spare() const { return capacity - size; }
+    std::size_t Size() const { return size; }
+    void Grew(std::size_t by) { size += by; }
+
+    void Enlarge()
+    {
+        EngineBuffer larger(capacity * 2);
+        std::memcpy(larger.bytes, bytes, size);
+        larger.size = size;
+        std::swap(bytes, larger.bytes);
+        capacity = larger.capacity;
+    }
+
+    // The bytes, now the caller's to free with the engine's deallocation function.
+    char* Release() { return std::exchange(bytes, nullptr); }
+
+private:
+    static char* Allocate(std::size_t capacity)
+    {
+        void* memory = pugi::get_memory_allocation_function()(capacity);
+        if (!memory)
+            throw std::bad_alloc();
+        return static_cast<char*>(memory);
+    }
+
+    char* bytes;
+    std::size_t capacity;
+    std::size_t size = 0;
+};
+
 // The whole of a regular file, or nothing when it cannot be opened for reading. Checking the kind
 // first keeps a directory or a pipe from being mistaken for a document or blocking the caller.
-std::optional<std::string> ReadRegularFile(const std::string& path)
+std::optional<EngineBuffer> ReadRegularFile(const std::string& path)
 {
     const FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     struct stat status {};
     if (file.fd < 0 || ::fstat(file.fd, &status) != 0 || !S_ISREG(status.st_mode))
         return std::nullopt;
-    std::string contents;
-    char buffer[65536];
+    // The byte beyond the size is where the read that finds the end of the file lands; a file that
+    // grows meanwhile is still read whole.
+    EngineBuffer contents(static_cast<std::size_t>(status.st_size) + 1);
     for (;;) {
-        const ssize_t got = ::read(file.fd, buffer, sizeof buffer);
+        if (contents.Spare() == 0)
+            contents.Enlarge();
+        const ssize_t got = ::read(file.fd, contents.End(), contents.Spare());
         if (got == 0)
             return contents;
         if (got < 0 && errno != EINTR)
             return std::nullopt;
         if (got > 0)
-            contents.append(buffer, static_cast<std::size_t>(got));
+            contents.Grew(static_cast<std::size_t>(got));
     }
 }
 
@@ -98,11 +158,13 @@ XmlDocument::~XmlDocument()
 bool XmlDocument::Load(const std::wstring& path)
 {
     try {
-        const std::optional<std::string> contents = ReadRegularFile(pugi::as_utf8(path));
+        std::optional<EngineBuffer> contents = ReadRegularFile(pugi::as_utf8(path));
         if (!contents || !CreateEngine())
             return false;
         this->path = path;
-        if (engine->load_buffer(contents->data(), contents->size(), kParseOptions) && HasOneRootOnly(*engine))
+        // The engine owns the bytes from here on, whether or not they parse.
+        const std::size_t size = contents->Size();
+        if (engine->load_buffer_inplace_own(contents->Release(), size, kParseOptions) && HasOneRootOnly(*engine))
             return true;
         // A failed parse leaves a fragment behind; callers must not mistake it for the file.
         engine->reset();
