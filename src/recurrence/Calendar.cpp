@@ -4,6 +4,7 @@
 
 #include <boost/lexical_cast.hpp>
 
+#include <optional>
 #include <string_view>
 
 namespace {
@@ -37,6 +38,35 @@ void RefuseFieldsTheLibraryMisreads(const std::string& text)
             throw boost::bad_lexical_cast();
         fieldStart = i + 1;
     }
+}
+
+// The form DateText writes, "2010-Jan-05", read without the library's tokenizer, casts and month
+// table: a roster file holds a date for every task. Nothing when the text has another form, or a
+// year or day the calendar refuses by itself; those take the library's path and get its errors.
+std::optional<Date> ReadWrittenForm(const std::wstring& text)
+{
+    static constexpr std::wstring_view monthNames[] = {L"Jan", L"Feb", L"Mar", L"Apr", L"May", L"Jun",
+                                                       L"Jul", L"Aug", L"Sep", L"Oct", L"Nov", L"Dec"};
+    auto number = [&](std::size_t from, std::size_t count) {
+        int value = 0;
+        for (std::size_t i = from; i < from + count; ++i) {
+            if (text[i] < L'0' || text[i] > L'9')
+                return -1;
+            value = value * 10 + (text[i] - L'0');
+        }
+        return value;
+    };
+    if (text.size() != 11 || text[4] != L'-' || text[8] != L'-')
+        return std::nullopt;
+    const int year = number(0, 4), day = number(9, 2);
+    const std::wstring_view monthName = std::wstring_view(text).substr(5, 3);
+    int month = 1;
+    while (month <= 12 && monthNames[month - 1] != monthName)
+        ++month;
+    if (year < kFirstYear || year > kLastYear || day < 1 || day > 31 || month > 12)
+        return std::nullopt;
+    // Raises the library's error for a day the month lacks, as its parser does.
+    return Date(year, month, day);
 }
 
 } // namespace
@@ -88,6 +118,8 @@ std::wstring DateText(const Date& day)
 
 Date ParseDateText(const std::wstring& text)
 {
+    if (const std::optional<Date> written = ReadWrittenForm(text))
+        return *written;
     std::string narrow;
     narrow.reserve(text.size());
     // Only ASCII can form a date; anything else becomes a character the parser rejects.

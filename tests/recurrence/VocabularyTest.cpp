@@ -52,8 +52,11 @@ TEST(Vocabulary, ChoosesTheSingularForExactlyOne)
 TEST(Calendar, WritesAndReadsTheSimpleTextForm)
 {
     EXPECT_EQ(DateText(D(2010, 1, 5)), L"2010-Jan-05");
-    for (const wchar_t* text : {L"2010-Jan-05", L"2010-01-05", L"2010/1/5", L"2010.1.5", L"2010 jan 5", L"2010,January,5"})
+    for (const wchar_t* text : {L"2010-Jan-05", L"2010-01-05", L"2010/1/5", L"2010.1.5", L"2010 jan 5", L"2010,January,5",
+                                L"2010-JAN-05", L"2010-Jan-5", L"02010-Jan-05"})
         EXPECT_EQ(ParseDateText(text), D(2010, 1, 5)) << text;
+    for (const Date& day : {D(1400, 1, 1), D(2012, 2, 29), D(2010, 12, 31), D(9999, 12, 31)})
+        EXPECT_EQ(ParseDateText(DateText(day)), day) << DateText(day);
 }
 
 TEST(Calendar, RaisesTheCalendarErrorsOnBadText)
@@ -61,6 +64,25 @@ TEST(Calendar, RaisesTheCalendarErrorsOnBadText)
     for (const wchar_t* text : {L"", L"garbage", L"2010-Feb-30", L"2010-Foo-01", L"10000-Jan-01", L"2010-J\u00e4n-01"})
         EXPECT_THROW(ParseDateText(text), std::exception) << text;
     EXPECT_THROW(ParseDateText(L"2010-13-01"), std::out_of_range);
+
+    // The written form raises the calendar's own error for each field it refuses.
+    const std::pair<const wchar_t*, const char*> refused[] = {
+        {L"2010-Feb-30", "Day of month is not valid for year"},
+        {L"2011-Feb-29", "Day of month is not valid for year"},
+        {L"2010-Apr-31", "Day of month is not valid for year"},
+        {L"2010-Jan-00", "Day of month value is out of range 1..31"},
+        {L"2010-Jan-32", "Day of month value is out of range 1..31"},
+        {L"1399-Dec-31", "Year is out of valid range: 1400..9999"},
+        {L"0000-Jan-01", "Year is out of valid range: 1400..9999"},
+    };
+    for (const auto& [text, message] : refused) {
+        try {
+            ParseDateText(text);
+            ADD_FAILURE() << "read " << text;
+        } catch (const std::out_of_range& error) {
+            EXPECT_STREQ(error.what(), message);
+        }
+    }
 }
 
 TEST(Calendar, StepsMonthsByYearAndMonth)
