@@ -51,6 +51,16 @@ const VocabularyEntry& RowByValue(VocabularyTable table, std::int32_t value)
             return row;
     return table.front();
 }
+
+// key == rowKey without measuring rowKey first: most rows differ from the key in the first letter.
+bool IsRowKey(const std::wstring& key, const wchar_t* rowKey)
+{
+    std::size_t i = 0;
+    for (; i < key.size() && rowKey[i] != L'\0'; ++i)
+        if (key[i] != rowKey[i])
+            return false;
+    return i == key.size() && rowKey[i] == L'\0';
+}
 } // namespace
 
 const VocabularyTable WeekdayTable{weekdays};
@@ -71,7 +81,7 @@ std::wstring KeyByValue(VocabularyTable table, std::int32_t value)
 bool ValueByKey(VocabularyTable table, const std::wstring& key, std::int32_t& value)
 {
     for (const auto& row : table) {
-        if (key == row.key) {
+        if (IsRowKey(key, row.key)) {
             value = row.value;
             return true;
         }
