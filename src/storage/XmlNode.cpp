@@ -42,6 +42,35 @@ std::string ToUtf8(const std::wstring& text)
     return pugi::as_utf8(text);
 }
 
+// Text as the engine takes it, UTF-8 and NUL-terminated. Reading a file asks for a handful of
+// attribute names many thousands of times, so short ASCII text is converted on the stack.
+class Utf8Text {
+public:
+    explicit Utf8Text(const std::wstring& text)
+    {
+        if (text.size() < sizeof shortText && std::all_of(text.begin(), text.end(), [](wchar_t c) { return IsAscii(c); })) {
+            std::copy(text.begin(), text.end(), shortText);
+            shortText[text.size()] = '\0';
+            size = text.size();
+        } else {
+            longText = ToUtf8(text);
+            converted = longText.c_str();
+            size = longText.size();
+        }
+    }
+    Utf8Text(const Utf8Text&) = delete;
+    Utf8Text& operator=(const Utf8Text&) = delete;
+
+    const char* c_str() const { return converted; }
+    std::string_view View() const { return {converted, size}; }
+
+private:
+    char shortText[64];
+    std::string longText;
+    const char* converted = shortText;
+    std::size_t size = 0;
+};
+
 std::wstring ToWide(const char* text)
 {
     const std::string_view bytes(text);
@@ -206,7 +235,7 @@ XmlNode XmlNode::AppendChildElement(const std::wstring& name) const
         if (!IsXmlName(name))
             return XmlNode();
         pugi::xml_node child = parent.append_child(pugi::node_element);
-        if (!child || !child.set_name(ToUtf8(name).c_str()))
+        if (!child || !child.set_name(Utf8Text(name).c_str()))
             return XmlNode();
         // The new element belongs to no namespace, so it must not inherit a default one.
         const auto inherited = BoundNamespace(parent, "");
@@ -221,9 +250,9 @@ XmlNode XmlNode::FindChildElement(const std::wstring& localName, bool create) co
     // The first match of "*[local-name(.) = '...']" in document order, found by walking the children:
     // reading a file asks this five times for every task, and a query evaluation costs far more.
     const XmlNode found = Guarded(XmlNode(), [&] {
-        const std::string wanted = ToUtf8(localName);
+        const Utf8Text wanted(localName);
         for (pugi::xml_node child = pugi::xml_node(node).first_child(); child; child = child.next_sibling())
-            if (child.type() == pugi::node_element && wanted == LocalName(child.name()))
+            if (child.type() == pugi::node_element && wanted.View() == LocalName(child.name()))
                 return XmlNode(document, child.internal_object());
         return XmlNode();
     });
@@ -262,7 +291,7 @@ XmlNodeList XmlNode::ChildElements() const
 std::wstring XmlNode::GetAttribute(const std::wstring& name, const std::optional<std::wstring>& fallback) const
 {
     std::wstring value = Guarded(std::wstring(), [&] {
-        return ToWide(pugi::xml_node(node).attribute(ToUtf8(name).c_str()).value());
+        return ToWide(pugi::xml_node(node).attribute(Utf8Text(name).c_str()).value());
     });
     if (value.empty() && fallback)
         return *fallback;
@@ -274,7 +303,7 @@ std::int32_t XmlNode::GetIntAttribute(const std::wstring& name, std::int32_t fal
     // Spaces, signs and digits are ASCII, so an ASCII value is read from its bytes. Any other value
     // is read as text: decoding skips malformed bytes, and what remains decides.
     const std::string_view bytes = Guarded(std::string_view(), [&] {
-        return std::string_view(pugi::xml_node(node).attribute(ToUtf8(name).c_str()).value());
+        return std::string_view(pugi::xml_node(node).attribute(Utf8Text(name).c_str()).value());
     });
     if (IsAscii(bytes))
         return bytes.empty() ? fallback : ParseDecimal(bytes);
@@ -303,11 +332,11 @@ bool XmlNode::SetAttribute(const std::wstring& name, const std::wstring& value, 
             if (!bound && !element.append_attribute(declaration.c_str()).set_value(uri.c_str()))
                 return false;
         }
-        const std::string key = ToUtf8(qualified);
+        const Utf8Text key(qualified);
         pugi::xml_attribute attribute = element.attribute(key.c_str());
         if (!attribute)
             attribute = element.append_attribute(key.c_str());
-        return attribute.set_value(ToUtf8(value).c_str());
+        return attribute.set_value(Utf8Text(value).c_str());
     });
 }
 
