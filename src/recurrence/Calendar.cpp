@@ -11,6 +11,9 @@ namespace {
 using boost::gregorian::gregorian_calendar;
 
 constexpr std::int64_t kFirstYear = 1400, kLastYear = 9999;
+// The month names of the calendar's text form.
+constexpr std::wstring_view kMonthNames[] = {L"Jan", L"Feb", L"Mar", L"Apr", L"May", L"Jun",
+                                             L"Jul", L"Aug", L"Sep", L"Oct", L"Nov", L"Dec"};
 
 // Raises the calendar's error for a year it cannot hold, before any narrowing conversion.
 int CheckedYear(std::int64_t year)
@@ -45,8 +48,6 @@ void RefuseFieldsTheLibraryMisreads(const std::string& text)
 // year or day the calendar refuses by itself; those take the library's path and get its errors.
 std::optional<Date> ReadWrittenForm(const std::wstring& text)
 {
-    static constexpr std::wstring_view monthNames[] = {L"Jan", L"Feb", L"Mar", L"Apr", L"May", L"Jun",
-                                                       L"Jul", L"Aug", L"Sep", L"Oct", L"Nov", L"Dec"};
     auto number = [&](std::size_t from, std::size_t count) {
         int value = 0;
         for (std::size_t i = from; i < from + count; ++i) {
@@ -61,7 +62,7 @@ std::optional<Date> ReadWrittenForm(const std::wstring& text)
     const int year = number(0, 4), day = number(9, 2);
     const std::wstring_view monthName = std::wstring_view(text).substr(5, 3);
     int month = 1;
-    while (month <= 12 && monthNames[month - 1] != monthName)
+    while (month <= 12 && kMonthNames[month - 1] != monthName)
         ++month;
     if (year < kFirstYear || year > kLastYear || day < 1 || day > 31 || month > 12)
         return std::nullopt;
@@ -112,6 +113,18 @@ Date MonthsLater(const Date& day, std::int64_t months)
 
 std::wstring DateText(const Date& day)
 {
+    // Saving writes a date for every task; the library would format each through a string stream.
+    // A date in the calendar always has a four-digit year.
+    if (!day.is_special()) {
+        const Date::ymd_type fields = day.year_month_day();
+        std::wstring text = L"0000-Mmm-00";
+        kMonthNames[fields.month - 1].copy(&text[5], 3);
+        for (int i = 3, year = fields.year; i >= 0; --i, year /= 10)
+            text[i] = static_cast<wchar_t>(L'0' + year % 10);
+        text[9] = static_cast<wchar_t>(L'0' + fields.day / 10);
+        text[10] = static_cast<wchar_t>(L'0' + fields.day % 10);
+        return text;
+    }
     const std::string text = boost::gregorian::to_simple_string(day);
     return std::wstring(text.begin(), text.end());
 }

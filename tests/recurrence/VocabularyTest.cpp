@@ -55,8 +55,15 @@ TEST(Calendar, WritesAndReadsTheSimpleTextForm)
     for (const wchar_t* text : {L"2010-Jan-05", L"2010-01-05", L"2010/1/5", L"2010.1.5", L"2010 jan 5", L"2010,January,5",
                                 L"2010-JAN-05", L"2010-Jan-5", L"02010-Jan-05"})
         EXPECT_EQ(ParseDateText(text), D(2010, 1, 5)) << text;
-    for (const Date& day : {D(1400, 1, 1), D(2012, 2, 29), D(2010, 12, 31), D(9999, 12, 31)})
-        EXPECT_EQ(ParseDateText(DateText(day)), day) << DateText(day);
+    const std::pair<Date, const wchar_t*> written[] = {
+        {D(1400, 1, 1), L"1400-Jan-01"}, {D(2012, 2, 29), L"2012-Feb-29"},
+        {D(2010, 12, 31), L"2010-Dec-31"}, {D(9999, 12, 31), L"9999-Dec-31"},
+    };
+    for (const auto& [day, text] : written) {
+        EXPECT_EQ(DateText(day), text);
+        EXPECT_EQ(ParseDateText(text), day) << text;
+    }
+    EXPECT_EQ(DateText(Date()), L"not-a-date-time");
 }
 
 TEST(Calendar, RaisesTheCalendarErrorsOnBadText)
