@@ -3,6 +3,7 @@
 #include <pugixml.hpp>
 
 #include <algorithm>
+#include <array>
 #include <climits>
 #include <cstring>
 #include <mutex>
@@ -81,13 +82,29 @@ std::wstring ToWide(const char* text)
 
 // The engine would happily write any text as a name and so produce a file nobody can read back;
 // refusing bad names here keeps every saved document well-formed. Beyond ASCII the caller is trusted.
+// Saving looks at every name it writes, so the ASCII classes come from a table.
+enum NameCharacter : unsigned char { kNameStart = 1, kNamePart = 2 };
+
+constexpr std::array<unsigned char, 0x80> kNameCharacters = [] {
+    std::array<unsigned char, 0x80> table{};
+    for (char c = 'a'; c <= 'z'; ++c)
+        table[c] = table[c - 'a' + 'A'] = kNameStart | kNamePart;
+    table['_'] = table[':'] = kNameStart | kNamePart;
+    for (char c = '0'; c <= '9'; ++c)
+        table[c] = kNamePart;
+    table['-'] = table['.'] = kNamePart;
+    return table;
+}();
+
+bool IsNameCharacter(wchar_t c, NameCharacter kind)
+{
+    return c > 0x7F || (c >= 0 && (kNameCharacters[c] & kind) != 0);
+}
+
 bool IsXmlName(const std::wstring& name)
 {
-    auto isStart = [](wchar_t c) {
-        return (c >= L'a' && c <= L'z') || (c >= L'A' && c <= L'Z') || c == L'_' || c == L':' || c > 0x7F;
-    };
-    auto isPart = [&](wchar_t c) { return isStart(c) || (c >= L'0' && c <= L'9') || c == L'-' || c == L'.'; };
-    return !name.empty() && isStart(name.front()) && std::all_of(name.begin() + 1, name.end(), isPart);
+    return !name.empty() && IsNameCharacter(name.front(), kNameStart)
+        && std::all_of(name.begin() + 1, name.end(), [](wchar_t c) { return IsNameCharacter(c, kNamePart); });
 }
 
 // An element's name without its prefix, as XPath's local-name() gives it.
@@ -97,9 +114,13 @@ const char* LocalName(const char* name)
     return colon ? colon + 1 : name;
 }
 
-std::wstring QualifiedName(const std::wstring& prefix, const std::wstring& name)
+// name itself when there is no prefix, else the prefixed name, kept in storage.
+const std::wstring& QualifiedName(const std::wstring& prefix, const std::wstring& name, std::wstring& storage)
 {
-    return prefix.empty() ? name : prefix + L':' + name;
+    if (prefix.empty())
+        return name;
+    storage = prefix + L':' + name;
+    return storage;
 }
 
 // The namespace URI that prefix (empty: the default namespace) stands for at node, if any.
@@ -316,7 +337,8 @@ bool XmlNode::SetAttribute(const std::wstring& name, const std::wstring& value, 
 {
     return Guarded(false, [&] {
         pugi::xml_node element(node);
-        const std::wstring qualified = QualifiedName(prefix, name);
+        std::wstring prefixed;
+        const std::wstring& qualified = QualifiedName(prefix, name, prefixed);
         if (element.type() != pugi::node_element || !IsXmlName(qualified))
             return false;
         if (!namespaceUri.empty()) {
