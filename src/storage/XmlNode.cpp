@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <atomic>
 #include <climits>
 #include <cstring>
 #include <mutex>
@@ -133,6 +134,56 @@ std::optional<std::string> BoundNamespace(pugi::xml_node node, const std::string
     return std::nullopt;
 }
 
+bool IsNamespaceDeclaration(const char* attributeName)
+{
+    return std::strncmp(attributeName, "xmlns", 5) == 0 && (attributeName[5] == '\0' || attributeName[5] == ':');
+}
+
+bool DeclaresAnyNamespace(pugi::xml_document& document)
+{
+    struct Finder : pugi::xml_tree_walker {
+        bool for_each(pugi::xml_node& node) override
+        {
+            for (const pugi::xml_attribute attribute : node.attributes())
+                found = found || IsNamespaceDeclaration(attribute.name());
+            return !found;
+        }
+        bool found = false;
+    } finder;
+    document.traverse(finder);
+    return finder.found;
+}
+
+// Whether a document declares no namespace at all, remembered for the last document a thread asked
+// about. Saving appends many thousands of elements to a document without namespaces, and each would
+// otherwise search all its ancestors for a default namespace. Documents change only through this
+// file, and every declaration written here makes every thread ask again.
+class NamespaceFreeDocuments {
+public:
+    static bool Includes(const std::shared_ptr<pugi::xml_document>& document)
+    {
+        thread_local Answer last;
+        const unsigned long written = declarationsWritten.load(std::memory_order_acquire);
+        // Owners compare by control block, which the weak reference keeps from being reused.
+        const bool known = !last.document.owner_before(document) && !document.owner_before(last.document)
+            && !last.document.expired() && last.declarationsWritten == written;
+        if (!known)
+            last = {document, written, !DeclaresAnyNamespace(*document)};
+        return last.free;
+    }
+
+    static void DeclarationWritten() { declarationsWritten.fetch_add(1, std::memory_order_acq_rel); }
+
+private:
+    struct Answer {
+        std::weak_ptr<pugi::xml_document> document;
+        unsigned long declarationsWritten = 0;
+        bool free = false;
+    };
+
+    static inline std::atomic<unsigned long> declarationsWritten{0};
+};
+
 // Compiling an expression costs far more than running it, and the program asks the same few
 // expressions over and over while it reads a file.
 std::shared_ptr<const pugi::xpath_query> CompiledQuery(const std::string& expression)
@@ -259,9 +310,11 @@ XmlNode XmlNode::AppendChildElement(const std::wstring& name) const
         if (!child || !child.set_name(Utf8Text(name).c_str()))
             return XmlNode();
         // The new element belongs to no namespace, so it must not inherit a default one.
-        const auto inherited = BoundNamespace(parent, "");
-        if (inherited && !inherited->empty() && name.find(L':') == std::wstring::npos)
-            child.append_attribute("xmlns").set_value("");
+        if (name.find(L':') == std::wstring::npos && !NamespaceFreeDocuments::Includes(document)) {
+            const auto inherited = BoundNamespace(parent, "");
+            if (inherited && !inherited->empty())
+                child.append_attribute("xmlns").set_value("");
+        }
         return XmlNode(document, child.internal_object());
     });
 }
@@ -341,6 +394,9 @@ bool XmlNode::SetAttribute(const std::wstring& name, const std::wstring& value, 
         const std::wstring& qualified = QualifiedName(prefix, name, prefixed);
         if (element.type() != pugi::node_element || !IsXmlName(qualified))
             return false;
+        const Utf8Text key(qualified);
+        if (!namespaceUri.empty() || IsNamespaceDeclaration(key.c_str()))
+            NamespaceFreeDocuments::DeclarationWritten();
         if (!namespaceUri.empty()) {
             // Only a prefixed attribute can be in a namespace, and a prefix already bound to
             // another URI cannot be rebound here without moving the names that use it.
@@ -354,7 +410,6 @@ bool XmlNode::SetAttribute(const std::wstring& name, const std::wstring& value, 
             if (!bound && !element.append_attribute(declaration.c_str()).set_value(uri.c_str()))
                 return false;
         }
-        const Utf8Text key(qualified);
         pugi::xml_attribute attribute = element.attribute(key.c_str());
         if (!attribute)
             attribute = element.append_attribute(key.c_str());

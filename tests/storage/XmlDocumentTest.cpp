@@ -297,6 +297,27 @@ TEST_F(XmlDocumentTest, NewPutsTheRootInTheGivenNamespace)
     EXPECT_FALSE(document.Root().SetAttribute(L"a b", L"v"));
 }
 
+// Whether a document declares namespaces is remembered between appends; declaring one later, or
+// switching to another document, must not let a new element slip into a default namespace.
+TEST_F(XmlDocumentTest, AppendedElementsNeverInheritADefaultNamespace)
+{
+    XmlDocument document;
+    ASSERT_TRUE(document.New(L"root", L"UTF-8", L"", L""));
+    const XmlNode root = document.Root();
+    root.AppendChildElement(L"before");
+    ASSERT_TRUE(root.SetAttribute(L"xmlns", L"urn:d"));
+    root.AppendChildElement(L"after").AppendChildElement(L"inner");
+
+    XmlDocument other;
+    ASSERT_TRUE(other.Load(Write("deep.xml", "<r><a xmlns='urn:a'><b/></a></r>")));
+    other.Root().FindChildElement(L"a", false).FindChildElement(L"b", false).AppendChildElement(L"c");
+    root.AppendChildElement(L"last");
+
+    EXPECT_EQ(Saved(document), "<?xml version=\"1.0\" encoding=\"UTF-8\"?><root xmlns=\"urn:d\"><before/>"
+                               "<after xmlns=\"\"><inner/></after><last xmlns=\"\"/></root>");
+    EXPECT_EQ(Saved(other), "<r><a xmlns=\"urn:a\"><b><c xmlns=\"\"/></b></a></r>");
+}
+
 TEST_F(XmlDocumentTest, AttributeValuesRoundTripReservedAndNonAsciiCharacters)
 {
     const std::wstring name = L"Zo\u00eb & <J\u00fcrgen> \"quoted\" 'single' \u65e5\u672c \U0001F9F9";
