@@ -136,7 +136,9 @@ std::optional<std::string> BoundNamespace(pugi::xml_node node, const std::string
 
 bool IsNamespaceDeclaration(const char* attributeName)
 {
-    return std::strncmp(attributeName, "xmlns", 5) == 0 && (attributeName[5] == '\0' || attributeName[5] == ':');
+    // Asked for every attribute written; nearly all differ in the first letter.
+    return attributeName[0] == 'x' && std::strncmp(attributeName, "xmlns", 5) == 0
+        && (attributeName[5] == '\0' || attributeName[5] == ':');
 }
 
 bool DeclaresAnyNamespace(pugi::xml_document& document)
