@@ -158,8 +158,8 @@ bool DeclaresAnyNamespace(pugi::xml_document& document)
 
 // Whether a document declares no namespace at all, remembered for the last document a thread asked
 // about. Saving appends many thousands of elements to a document without namespaces, and each would
-// otherwise search all its ancestors for a default namespace. Documents change only through this
-// file, and every declaration written here makes every thread ask again.
+// otherwise search all its ancestors for a default namespace. Only this file writes the attributes
+// of elements, and every declaration it writes makes every thread ask again.
 class NamespaceFreeDocuments {
 public:
     static bool Includes(const std::shared_ptr<pugi::xml_document>& document)
