@@ -53,7 +53,7 @@ const VocabularyEntry& RowByValue(VocabularyTable table, std::int32_t value)
 }
 
 // key == rowKey without measuring rowKey first: most rows differ from the key in the first letter.
-bool IsRowKey(const std::wstring& key, const wchar_t* rowKey)
+bool IsRowKey(std::wstring_view key, const wchar_t* rowKey)
 {
     std::size_t i = 0;
     for (; i < key.size() && rowKey[i] != L'\0'; ++i)
@@ -78,7 +78,7 @@ std::wstring KeyByValue(VocabularyTable table, std::int32_t value)
     return RowByValue(table, value).key;
 }
 
-bool ValueByKey(VocabularyTable table, const std::wstring& key, std::int32_t& value)
+bool ValueByKey(VocabularyTable table, std::wstring_view key, std::int32_t& value)
 {
     for (const auto& row : table) {
         if (IsRowKey(key, row.key)) {

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <string_view>
 
 // One word of the calendar vocabulary: the value the model holds, the key written to the roster
 // file and the English text shown to the user.
@@ -31,7 +32,7 @@ enum TimingMode : std::int32_t { FixedDay, SpecificWeekday };
 std::wstring DisplayByValue(VocabularyTable table, std::int32_t value);
 std::wstring KeyByValue(VocabularyTable table, std::int32_t value);
 // True and the row's value when a key matches exactly (case-sensitive); value is untouched otherwise.
-bool ValueByKey(VocabularyTable table, const std::wstring& key, std::int32_t& value);
+bool ValueByKey(VocabularyTable table, std::wstring_view key, std::int32_t& value);
 // True when some row of the table has this value.
 bool HasValue(VocabularyTable table, std::int32_t value);
 

@@ -37,18 +37,18 @@ bool IsAscii(std::string_view bytes)
 
 // The program's names and nearly all of its values are ASCII, where one code unit is one byte: that
 // needs neither the engine's two passes nor its buffers. Other text goes through the engine.
-std::string ToUtf8(const std::wstring& text)
+std::string ToUtf8(std::wstring_view text)
 {
     if (std::all_of(text.begin(), text.end(), [](wchar_t c) { return IsAscii(c); }))
         return std::string(text.begin(), text.end());
-    return pugi::as_utf8(text);
+    return pugi::as_utf8(std::wstring(text));
 }
 
 // Text as the engine takes it, UTF-8 and NUL-terminated. Reading a file asks for a handful of
 // attribute names many thousands of times, so short ASCII text is converted on the stack.
 class Utf8Text {
 public:
-    explicit Utf8Text(const std::wstring& text)
+    explicit Utf8Text(std::wstring_view text)
     {
         if (text.size() < sizeof shortText && std::all_of(text.begin(), text.end(), [](wchar_t c) { return IsAscii(c); })) {
             std::copy(text.begin(), text.end(), shortText);
@@ -102,7 +102,7 @@ bool IsNameCharacter(wchar_t c, NameCharacter kind)
     return c > 0x7F || (c >= 0 && (kNameCharacters[c] & kind) != 0);
 }
 
-bool IsXmlName(const std::wstring& name)
+bool IsXmlName(std::wstring_view name)
 {
     return !name.empty() && IsNameCharacter(name.front(), kNameStart)
         && std::all_of(name.begin() + 1, name.end(), [](wchar_t c) { return IsNameCharacter(c, kNamePart); });
@@ -116,11 +116,11 @@ const char* LocalName(const char* name)
 }
 
 // name itself when there is no prefix, else the prefixed name, kept in storage.
-const std::wstring& QualifiedName(const std::wstring& prefix, const std::wstring& name, std::wstring& storage)
+std::wstring_view QualifiedName(std::wstring_view prefix, std::wstring_view name, std::wstring& storage)
 {
     if (prefix.empty())
         return name;
-    storage = prefix + L':' + name;
+    storage.assign(prefix).append(1, L':').append(name);
     return storage;
 }
 
@@ -302,7 +302,7 @@ std::wstring XmlNode::GetName() const
     return Guarded(std::wstring(), [&] { return ToWide(pugi::xml_node(node).name()); });
 }
 
-XmlNode XmlNode::AppendChildElement(const std::wstring& name) const
+XmlNode XmlNode::AppendChildElement(std::wstring_view name) const
 {
     return Guarded(XmlNode(), [&] {
         pugi::xml_node parent(node);
@@ -312,7 +312,7 @@ XmlNode XmlNode::AppendChildElement(const std::wstring& name) const
         if (!child || !child.set_name(Utf8Text(name).c_str()))
             return XmlNode();
         // The new element belongs to no namespace, so it must not inherit a default one.
-        if (name.find(L':') == std::wstring::npos && !NamespaceFreeDocuments::Includes(document)) {
+        if (name.find(L':') == std::wstring_view::npos && !NamespaceFreeDocuments::Includes(document)) {
             const auto inherited = BoundNamespace(parent, "");
             if (inherited && !inherited->empty())
                 child.append_attribute("xmlns").set_value("");
@@ -321,7 +321,7 @@ XmlNode XmlNode::AppendChildElement(const std::wstring& name) const
     });
 }
 
-XmlNode XmlNode::FindChildElement(const std::wstring& localName, bool create) const
+XmlNode XmlNode::FindChildElement(std::wstring_view localName, bool create) const
 {
     // The first match of "*[local-name(.) = '...']" in document order, found by walking the children:
     // reading a file asks this five times for every task, and a query evaluation costs far more.
@@ -337,7 +337,7 @@ XmlNode XmlNode::FindChildElement(const std::wstring& localName, bool create) co
     return create ? AppendChildElement(localName) : XmlNode();
 }
 
-XmlNodeList XmlNode::SelectNodes(const std::wstring& xpath) const
+XmlNodeList XmlNode::SelectNodes(std::wstring_view xpath) const
 {
     return Guarded(XmlNodeList(), [&] {
         if (!node)
@@ -364,17 +364,17 @@ XmlNodeList XmlNode::ChildElements() const
     return SelectNodes(L"child::*");
 }
 
-std::wstring XmlNode::GetAttribute(const std::wstring& name, const std::optional<std::wstring>& fallback) const
+std::wstring XmlNode::GetAttribute(std::wstring_view name, std::optional<std::wstring_view> fallback) const
 {
     std::wstring value = Guarded(std::wstring(), [&] {
         return ToWide(pugi::xml_node(node).attribute(Utf8Text(name).c_str()).value());
     });
     if (value.empty() && fallback)
-        return *fallback;
+        return std::wstring(*fallback);
     return value;
 }
 
-std::int32_t XmlNode::GetIntAttribute(const std::wstring& name, std::int32_t fallback) const
+std::int32_t XmlNode::GetIntAttribute(std::wstring_view name, std::int32_t fallback) const
 {
     // Spaces, signs and digits are ASCII, so an ASCII value is read from its bytes. Any other value
     // is read as text: decoding skips malformed bytes, and what remains decides.
@@ -387,13 +387,13 @@ std::int32_t XmlNode::GetIntAttribute(const std::wstring& name, std::int32_t fal
     return text.empty() ? fallback : ParseDecimal(text);
 }
 
-bool XmlNode::SetAttribute(const std::wstring& name, const std::wstring& value, const std::wstring& prefix,
-                           const std::wstring& namespaceUri) const
+bool XmlNode::SetAttribute(std::wstring_view name, std::wstring_view value, std::wstring_view prefix,
+                           std::wstring_view namespaceUri) const
 {
     return Guarded(false, [&] {
         pugi::xml_node element(node);
         std::wstring prefixed;
-        const std::wstring& qualified = QualifiedName(prefix, name, prefixed);
+        const std::wstring_view qualified = QualifiedName(prefix, name, prefixed);
         if (element.type() != pugi::node_element || !IsXmlName(qualified))
             return false;
         const Utf8Text key(qualified);
@@ -419,8 +419,8 @@ bool XmlNode::SetAttribute(const std::wstring& name, const std::wstring& value, 
     });
 }
 
-bool XmlNode::SetIntAttribute(const std::wstring& name, std::int32_t value, const std::wstring& prefix,
-                              const std::wstring& namespaceUri) const
+bool XmlNode::SetIntAttribute(std::wstring_view name, std::int32_t value, std::wstring_view prefix,
+                              std::wstring_view namespaceUri) const
 {
     return SetAttribute(name, std::to_wstring(value), prefix, namespaceUri);
 }

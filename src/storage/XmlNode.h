@@ -4,6 +4,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace pugi {
@@ -22,21 +23,22 @@ public:
     bool IsNull() const;
     std::wstring GetName() const;
 
-    XmlNode AppendChildElement(const std::wstring& name) const;
+    // Names, expressions and values are taken as views, so that the program's literal names pass
+    // without building a string on every call; results are strings of their own.
+    XmlNode AppendChildElement(std::wstring_view name) const;
     // The first child element whose local name is localName, whatever its prefix.
-    XmlNode FindChildElement(const std::wstring& localName, bool create) const;
-    XmlNodeList SelectNodes(const std::wstring& xpath) const;
+    XmlNode FindChildElement(std::wstring_view localName, bool create) const;
+    XmlNodeList SelectNodes(std::wstring_view xpath) const;
     XmlNodeList ChildElements() const;
 
     // Empty text, or fallback when given, for a missing or empty attribute.
-    std::wstring GetAttribute(const std::wstring& name,
-                              const std::optional<std::wstring>& fallback = std::nullopt) const;
+    std::wstring GetAttribute(std::wstring_view name, std::optional<std::wstring_view> fallback = std::nullopt) const;
     // Base-10 like the C library's strtol, saturating at the 32-bit limits.
-    std::int32_t GetIntAttribute(const std::wstring& name, std::int32_t fallback = 0) const;
-    bool SetAttribute(const std::wstring& name, const std::wstring& value,
-                      const std::wstring& prefix = {}, const std::wstring& namespaceUri = {}) const;
-    bool SetIntAttribute(const std::wstring& name, std::int32_t value, const std::wstring& prefix = {},
-                         const std::wstring& namespaceUri = {}) const;
+    std::int32_t GetIntAttribute(std::wstring_view name, std::int32_t fallback = 0) const;
+    bool SetAttribute(std::wstring_view name, std::wstring_view value, std::wstring_view prefix = {},
+                      std::wstring_view namespaceUri = {}) const;
+    bool SetIntAttribute(std::wstring_view name, std::int32_t value, std::wstring_view prefix = {},
+                         std::wstring_view namespaceUri = {}) const;
 
 private:
     friend class XmlDocument;
