@@ -8,6 +8,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 // The recurrence rule a task owns: one rule of each kind at all times, and which of them is in
 // force. Switching kinds loses nothing; all four are saved.
@@ -15,7 +16,8 @@ class Frequency : public FrequencyBase {
 public:
     struct Kind {
         FrequencyBase* kind;
-        std::wstring name;
+        // One of the fixed names, so a rule's list costs no allocation.
+        std::wstring_view name;
     };
 
     Frequency();
