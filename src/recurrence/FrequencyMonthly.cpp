@@ -33,10 +33,14 @@ bool FrequencyMonthly::LoadXml(const XmlNode& element)
     // Outside 1..12 the file was not written by the editor; every month keeps the rule advancing.
     if (every_nth_month < 1 || every_nth_month > 12)
         every_nth_month = 1;
-    ValueByKey(TimingModeTable, element.GetAttribute(L"time_mode"), time_mode);
+    std::wstring key;
+    element.ReadAttribute(L"time_mode", key);
+    ValueByKey(TimingModeTable, key, time_mode);
     on_day_n = element.GetIntAttribute(L"on_day_n", 0);
-    ValueByKey(WeekdayTable, element.GetAttribute(L"day_of_week"), day_of_week);
-    ValueByKey(OrdinalTable, element.GetAttribute(L"week_repeat"), week_repeat);
+    element.ReadAttribute(L"day_of_week", key);
+    ValueByKey(WeekdayTable, key, day_of_week);
+    element.ReadAttribute(L"week_repeat", key);
+    ValueByKey(OrdinalTable, key, week_repeat);
     return true;
 }
 

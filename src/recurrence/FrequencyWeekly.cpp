@@ -66,11 +66,14 @@ bool FrequencyWeekly::LoadXml(const XmlNode& element)
     if (!IsElementNamed(element, ElementName))
         return false;
     const XmlNodeList days = element.SelectNodes(L"active_weekdays/day");
+    std::wstring text;
     for (int i = 0; i < days.Count(); ++i) {
         const XmlNode entry = days.Item(i);
         std::int32_t day = Monday;
-        ValueByKey(WeekdayTable, entry.GetAttribute(L"name"), day);
-        active_weekdays[day] = entry.GetAttribute(L"enabled") == L"true";
+        entry.ReadAttribute(L"name", text);
+        ValueByKey(WeekdayTable, text, day);
+        entry.ReadAttribute(L"enabled", text);
+        active_weekdays[day] = text == L"true";
     }
     EnableMondayWhenNoDayIs();
     every_n_weeks = element.GetIntAttribute(L"every_n_weeks", 0);

@@ -36,11 +36,18 @@ bool FrequencyYearly::LoadXml(const XmlNode& element)
 {
     if (!IsElementNamed(element, ElementName))
         return false;
-    ValueByKey(TimingModeTable, element.GetAttribute(L"timing_mode"), timing_mode);
-    ValueByKey(MonthTable, element.GetAttribute(L"every_month"), every_month);
-    ValueByKey(WeekdayTable, element.GetAttribute(L"weekday"), weekday);
-    ValueByKey(OrdinalTable, element.GetAttribute(L"week_repeater"), week_repeater);
-    ValueByKey(MonthTable, element.GetAttribute(L"month"), month);
+    // One string for all the keys: each would otherwise be a string of its own.
+    std::wstring key;
+    element.ReadAttribute(L"timing_mode", key);
+    ValueByKey(TimingModeTable, key, timing_mode);
+    element.ReadAttribute(L"every_month", key);
+    ValueByKey(MonthTable, key, every_month);
+    element.ReadAttribute(L"weekday", key);
+    ValueByKey(WeekdayTable, key, weekday);
+    element.ReadAttribute(L"week_repeater", key);
+    ValueByKey(OrdinalTable, key, week_repeater);
+    element.ReadAttribute(L"month", key);
+    ValueByKey(MonthTable, key, month);
     every_month_day = element.GetIntAttribute(L"every_month_day", 0);
     return true;
 }

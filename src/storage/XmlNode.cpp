@@ -50,8 +50,7 @@ class Utf8Text {
 public:
     explicit Utf8Text(std::wstring_view text)
     {
-        if (text.size() < sizeof shortText && std::all_of(text.begin(), text.end(), [](wchar_t c) { return IsAscii(c); })) {
-            std::copy(text.begin(), text.end(), shortText);
+        if (text.size() < sizeof shortText && CopyAscii(text)) {
             shortText[text.size()] = '\0';
             size = text.size();
         } else {
@@ -67,6 +66,17 @@ public:
     std::string_view View() const { return {converted, size}; }
 
 private:
+    // Copies and checks in one pass; false at the first character beyond ASCII.
+    bool CopyAscii(std::wstring_view text)
+    {
+        for (std::size_t i = 0; i < text.size(); ++i) {
+            if (!IsAscii(text[i]))
+                return false;
+            shortText[i] = static_cast<char>(text[i]);
+        }
+        return true;
+    }
+
     char shortText[64];
     std::string longText;
     const char* converted = shortText;
@@ -79,6 +89,27 @@ std::wstring ToWide(const char* text)
     if (IsAscii(bytes))
         return std::wstring(bytes.begin(), bytes.end());
     return pugi::as_wide(text);
+}
+
+// ToWide into text, keeping its room (assigning from narrow iterators would build a temporary
+// string first). ASCII is copied in the same pass that looks for anything else.
+void AssignWide(const char* bytes, std::wstring& text)
+{
+    text.clear();
+    for (const char* c = bytes; *c != '\0'; ++c) {
+        if (static_cast<unsigned char>(*c) >= 0x80) {
+            text = pugi::as_wide(bytes);
+            return;
+        }
+        text.push_back(static_cast<wchar_t>(*c));
+    }
+}
+
+// ASCII bytes compared with wide text as ToWide would give them, without converting.
+bool SameAscii(std::string_view bytes, std::wstring_view text)
+{
+    return bytes.size() == text.size()
+        && std::equal(bytes.begin(), bytes.end(), text.begin(), [](char b, wchar_t c) { return static_cast<wchar_t>(b) == c; });
 }
 
 // The engine would happily write any text as a name and so produce a file nobody can read back;
@@ -302,6 +333,19 @@ std::wstring XmlNode::GetName() const
     return Guarded(std::wstring(), [&] { return ToWide(pugi::xml_node(node).name()); });
 }
 
+bool XmlNode::HasLocalName(std::wstring_view localName) const
+{
+    // Every reader checks the name of the element it is given, and the names are ASCII.
+    const std::string_view name = Guarded(std::string_view(), [&] { return std::string_view(pugi::xml_node(node).name()); });
+    if (IsAscii(name)) {
+        const std::size_t colon = name.find(':');
+        return SameAscii(name.substr(colon == std::string_view::npos ? 0 : colon + 1), localName);
+    }
+    const std::wstring wide = GetName();
+    const std::size_t colon = wide.find(L':');
+    return std::wstring_view(wide).substr(colon == std::wstring::npos ? 0 : colon + 1) == localName;
+}
+
 XmlNode XmlNode::AppendChildElement(std::wstring_view name) const
 {
     return Guarded(XmlNode(), [&] {
@@ -343,9 +387,12 @@ XmlNodeList XmlNode::SelectNodes(std::wstring_view xpath) const
         if (!node)
             return XmlNodeList();
         if (IsChildStepPath(xpath)) {
-            std::vector<pugi::xml_node_struct*> nodes;
-            SelectChildSteps(pugi::xml_node(node), xpath, nodes);
-            return XmlNodeList(document, std::move(nodes), false);
+            // Collected where the room stays from call to call, then copied at their exact count:
+            // growing the list one element at a time would cost several allocations per call.
+            thread_local std::vector<pugi::xml_node_struct*> collected;
+            collected.clear();
+            SelectChildSteps(pugi::xml_node(node), xpath, collected);
+            return XmlNodeList(document, {collected.begin(), collected.end()}, false);
         }
         const auto query = CompiledQuery(ToUtf8(xpath));
         pugi::xpath_node_set selected = query->evaluate_node_set(pugi::xml_node(node));
@@ -372,6 +419,16 @@ std::wstring XmlNode::GetAttribute(std::wstring_view name, std::optional<std::ws
     if (value.empty() && fallback)
         return std::wstring(*fallback);
     return value;
+}
+
+void XmlNode::ReadAttribute(std::wstring_view name, std::wstring& value) const
+{
+    const bool read = Guarded(false, [&] {
+        AssignWide(pugi::xml_node(node).attribute(Utf8Text(name).c_str()).value(), value);
+        return true;
+    });
+    if (!read)
+        value.clear();
 }
 
 std::int32_t XmlNode::GetIntAttribute(std::wstring_view name, std::int32_t fallback) const

@@ -22,6 +22,8 @@ public:
 
     bool IsNull() const;
     std::wstring GetName() const;
+    // Whether GetName without its prefix is localName, told without building the name.
+    bool HasLocalName(std::wstring_view localName) const;
 
     // Names, expressions and values are taken as views, so that the program's literal names pass
     // without building a string on every call; results are strings of their own.
@@ -33,6 +35,9 @@ public:
 
     // Empty text, or fallback when given, for a missing or empty attribute.
     std::wstring GetAttribute(std::wstring_view name, std::optional<std::wstring_view> fallback = std::nullopt) const;
+    // GetAttribute without fallback into value, whose room is reused: a reader that looks at many
+    // attributes in turn needs one string for all of them.
+    void ReadAttribute(std::wstring_view name, std::wstring& value) const;
     // Base-10 like the C library's strtol, saturating at the 32-bit limits.
     std::int32_t GetIntAttribute(std::wstring_view name, std::int32_t fallback = 0) const;
     bool SetAttribute(std::wstring_view name, std::wstring_view value, std::wstring_view prefix = {},

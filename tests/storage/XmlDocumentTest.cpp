@@ -163,6 +163,39 @@ TEST_F(XmlDocumentTest, GetAttributeFallsBackForMissingAndEmptyValues)
         EXPECT_EQ(document.Root().GetAttribute(c.name, c.fallback), c.expected) << c.name;
 }
 
+// The readers' allocation-free paths must answer as the plain ones do, also beyond ASCII.
+TEST_F(XmlDocumentTest, ReadAttributeAndHasLocalNameAgreeWithGetAttributeAndGetName)
+{
+    XmlDocument document;
+    ASSERT_TRUE(document.Load(Write("r.xml", "<r xmlns:b='urn:b'><b:weekly long='a value longer than any buffer'"
+                                             " empty='' wide='J\xc3\xbcrgen \xf0\x9f\xa7\xb9'/>"
+                                             "<d\xc3\xa4y/><b:t\xc3\xa4g/></r>")));
+    const XmlNodeList elements = document.Root().ChildElements();
+    ASSERT_EQ(elements.Count(), 3);
+    const XmlNode weekly = elements.Item(0);
+
+    std::wstring text = L"left from before";
+    for (const wchar_t* name : {L"long", L"wide", L"empty", L"missing", L"long"}) {
+        weekly.ReadAttribute(name, text);
+        EXPECT_EQ(text, weekly.GetAttribute(name)) << name;
+    }
+    XmlNode().ReadAttribute(L"long", text);
+    EXPECT_EQ(text, L"");
+
+    const struct {
+        XmlNode element;
+        const wchar_t* localName;
+        bool expected;
+    } cases[] = {
+        {weekly, L"weekly", true},        {weekly, L"b:weekly", false}, {weekly, L"week", false},
+        {weekly, L"weeklyx", false},      {elements.Item(1), L"d\u00e4y", true},
+        {elements.Item(2), L"t\u00e4g", true}, {elements.Item(2), L"tag", false},
+        {XmlNode(), L"", true},           {XmlNode(), L"weekly", false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.element.HasLocalName(c.localName), c.expected) << c.localName;
+}
+
 TEST_F(XmlDocumentTest, GetIntAttributeReadsLeadingDecimalDigits)
 {
     XmlDocument document;
