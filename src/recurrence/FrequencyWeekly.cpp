@@ -10,10 +10,14 @@
 namespace {
 FrequencyWeekly::WeekdayMap NoDays()
 {
-    FrequencyWeekly::WeekdayMap days;
-    for (std::int32_t day = Monday; day <= Sunday; ++day)
-        days[day] = false;
-    return days;
+    // Every task's rule starts from it, and copying the finished tree costs less than building it.
+    static const FrequencyWeekly::WeekdayMap none = [] {
+        FrequencyWeekly::WeekdayMap days;
+        for (std::int32_t day = Monday; day <= Sunday; ++day)
+            days[day] = false;
+        return days;
+    }();
+    return none;
 }
 
 bool Only(const FrequencyWeekly::WeekdayMap& days, std::int32_t from, std::int32_t to)
