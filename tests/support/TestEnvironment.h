@@ -2,8 +2,8 @@
 
 #include <filesystem>
 
-// Gives every test run a home of its own: HOME, XDG_DATA_HOME and XDG_CONFIG_HOME point into a
-// fresh temporary folder, the C locale is in force and today is pinned to TestToday().
+// Gives every test run a home of its own: HOME and the XDG data, config and runtime folders point
+// into a fresh temporary folder, the C locale is in force and today is pinned to the day below.
 void SetUpTestEnvironment();
 
 // The folder that stands in for the user's home during this run.
