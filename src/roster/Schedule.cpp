@@ -26,10 +26,11 @@ void Schedule::GenerateTask(const Task& task, const Roster::PersonList& persons,
     }
 }
 
-std::vector<ScheduleEntry> Schedule::Entries() const
+Schedule::EntryList Schedule::Entries() const
 {
     std::vector<ScheduleEntry> entries;
-    ForEach([&](const ScheduleEntry& entry) { entries.push_back(entry); });
+    for (const auto& [date, onDate] : byDate)
+        entries.insert(entries.end(), onDate.begin(), onDate.end());
     return entries;
 }
 

@@ -23,18 +23,8 @@ public:
     // dates go to the persons in turn, starting with the first. Adds to what is there already.
     bool Generate(const Roster& roster, const Date& from, const Date& until);
 
-    bool IsEmpty() const { return byDate.empty(); }
     // Every entry, by date and within a date in the order added.
-    std::vector<ScheduleEntry> Entries() const;
-
-    // Visits every entry in the same order as Entries().
-    template <class Visit>
-    void ForEach(Visit&& visit) const
-    {
-        for (const auto& [date, entries] : byDate)
-            for (const ScheduleEntry& entry : entries)
-                visit(entry);
-    }
+    EntryList Entries() const;
 
 private:
     // The k-th due date of the task in the period goes to person k modulo the number of persons.
