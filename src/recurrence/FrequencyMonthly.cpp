@@ -46,8 +46,15 @@ bool FrequencyMonthly::LoadXml(const XmlNode& element)
 
 Date FrequencyMonthly::NextAfter(const Date& day) const
 {
-    // The month of day itself never counts: the due date lies in the n-th month after it.
-    const Date month = MonthsLater(day, std::max(every_nth_month, 1));
+    // The month of day starts the series: its due date counts while it still lies ahead.
+    const Date due = DueIn(MonthsLater(day, 0));
+    if (due > day)
+        return due;
+    return DueIn(MonthsLater(day, std::max(every_nth_month, 1)));
+}
+
+Date FrequencyMonthly::DueIn(const Date& month) const
+{
     if (time_mode == SpecificWeekday)
         return WeekdayInMonth(month.year(), month.month(), day_of_week, week_repeat);
     return DayInMonth(month.year(), month.month(), on_day_n);

@@ -34,4 +34,8 @@ public:
     std::int32_t on_day_n = 1;
     std::int32_t day_of_week = Monday;
     std::int32_t week_repeat = FirstWeek;
+
+private:
+    // The due date inside the month of the given day.
+    Date DueIn(const Date& month) const;
 };

@@ -35,11 +35,14 @@ FrequencyWeekly::FrequencyWeekly()
 
 std::wstring FrequencyWeekly::GetDescription() const
 {
-    if (Only(active_weekdays, Monday, Sunday))
+    const bool everyDay = Only(active_weekdays, Monday, Sunday);
+    if (everyDay && every_n_weeks <= 1)
         return L"Every day";
 
     std::wstring text = every_n_weeks == 1 ? L"Weekly" : L"Every " + std::to_wstring(every_n_weeks) + L" weeks";
     text += L" on ";
+    if (everyDay)
+        return text + L"every day";
     if (Only(active_weekdays, Monday, Friday))
         return text + L"weekdays";
     if (Only(active_weekdays, Saturday, Sunday))
@@ -92,18 +95,20 @@ void FrequencyWeekly::CreateDetailsPanel(DetailsPanelParent& parent)
 
 Date FrequencyWeekly::NextAfter(const Date& day) const
 {
+    // Weeks run Monday to Sunday: the rest of the week of day comes first, then the first enabled day
+    // of the week that lies every_n_weeks weeks on, so several days fall due together in one week.
     const std::int32_t weekday = WeekdayValue(day);
-    std::int64_t ahead = 7;
-    for (std::int64_t j = 1; j < 7; ++j) {
-        const auto entry = active_weekdays.find(static_cast<std::int32_t>((weekday + j) % 7));
-        if (entry != active_weekdays.end() && entry->second) {
-            ahead = j;
-            break;
-        }
-    }
-    // Every call skips the whole weeks between two occurrences, counted from the day it is given.
-    const std::int64_t skipped = every_n_weeks > 1 ? 7 * (static_cast<std::int64_t>(every_n_weeks) - 1) : 0;
-    return AddDays(day, skipped + ahead);
+    for (std::int32_t later = weekday + 1; later <= Sunday; ++later)
+        if (IsEnabled(later))
+            return AddDays(day, later - weekday);
+
+    const std::int64_t weeks = std::max(every_n_weeks, 1);
+    std::int32_t first = Monday;
+    while (first <= Sunday && !IsEnabled(first))
+        ++first;
+    // With no day enabled the rule keeps the weekday of day, so it still advances by whole weeks.
+    const std::int32_t due = first <= Sunday ? first : weekday;
+    return AddDays(day, 7 * weeks + due - weekday);
 }
 
 void FrequencyWeekly::OnPanelChanged(DetailsPanel<FrequencyWeekly>* changed)
@@ -112,6 +117,12 @@ void FrequencyWeekly::OnPanelChanged(DetailsPanel<FrequencyWeekly>* changed)
     active_weekdays = values.active_weekdays;
     every_n_weeks = values.every_n_weeks;
     Changed(this);
+}
+
+bool FrequencyWeekly::IsEnabled(std::int32_t weekday) const
+{
+    const auto entry = active_weekdays.find(weekday);
+    return entry != active_weekdays.end() && entry->second;
 }
 
 void FrequencyWeekly::EnableMondayWhenNoDayIs()

@@ -35,6 +35,9 @@ public:
 
     // A rule that was read or is about to be edited falls due on at least one day.
     void EnableMondayWhenNoDayIs();
+
+private:
+    bool IsEnabled(std::int32_t weekday) const;
 };
 
 // "Monday", "Monday and Friday", "Monday, Tuesday and Thursday"; "no days selected" for none.

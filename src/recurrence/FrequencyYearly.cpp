@@ -54,8 +54,16 @@ bool FrequencyYearly::LoadXml(const XmlNode& element)
 
 Date FrequencyYearly::NextAfter(const Date& day) const
 {
-    // The year of day itself never counts.
-    const std::int64_t year = static_cast<std::int64_t>(day.year()) + 1;
+    // The year of day counts while its due date still lies ahead; otherwise the next year's does.
+    const std::int64_t year = day.year();
+    const Date due = DueIn(year);
+    if (due > day)
+        return due;
+    return DueIn(year + 1);
+}
+
+Date FrequencyYearly::DueIn(std::int64_t year) const
+{
     if (timing_mode == SpecificWeekday)
         return WeekdayInMonth(year, CalendarMonth(month), weekday, week_repeater);
     return DayInMonth(year, CalendarMonth(every_month), every_month_day);

@@ -37,4 +37,8 @@ public:
     std::int32_t week_repeater = FirstWeek;
     std::int32_t month = 0;
     std::int32_t every_month_day = 1;
+
+private:
+    // The due date inside the given year.
+    Date DueIn(std::int64_t year) const;
 };

@@ -27,24 +27,30 @@ std::shared_ptr<FrequencyMonthly> OnWeekday(std::int32_t ordinal, std::int32_t w
 }
 } // namespace
 
-TEST(FrequencyMonthly, FallsDueInTheNthMonthAfter)
+TEST(FrequencyMonthly, FallsDueLaterInTheMonthOrInTheNthMonthAfter)
 {
     struct Case {
         std::shared_ptr<FrequencyMonthly> rule;
         Date after, due;
     } const cases[] = {
         {std::make_shared<FrequencyMonthly>(), D(2010, 1, 10), D(2010, 2, 1)},
-        {OnDay(15), D(2010, 1, 10), D(2010, 2, 15)},
-        {OnDay(15), D(2010, 2, 15), D(2010, 3, 15)},
+        {OnDay(15), D(2010, 1, 10), D(2010, 1, 15)},
+        {OnDay(15), D(2010, 1, 15), D(2010, 2, 15)},
+        {OnDay(15), D(2010, 1, 20), D(2010, 2, 15)},
+        {OnDay(15, 2), D(2010, 1, 10), D(2010, 1, 15)},
+        {OnDay(15, 2), D(2010, 1, 15), D(2010, 3, 15)},
         {OnDay(15, 2), D(2010, 1, 20), D(2010, 3, 15)},
         {OnDay(10, 12), D(2010, 12, 31), D(2011, 12, 10)},
         {OnWeekday(FirstWeek, Monday), D(2010, 5, 31), D(2010, 6, 7)},
         {OnWeekday(SecondWeek, Monday), D(2010, 5, 31), D(2010, 6, 14)},
         {OnWeekday(FourthWeek, Monday), D(2010, 5, 31), D(2010, 6, 28)},
         {OnWeekday(LastWeek, Monday), D(2010, 5, 31), D(2010, 6, 28)},
-        {OnWeekday(LastWeek, Friday), D(2010, 6, 15), D(2010, 7, 30)},
-        {OnWeekday(LastWeek, Tuesday), D(2010, 7, 1), D(2010, 8, 31)},
-        {OnWeekday(ThirdWeek, Thursday, 3), D(2010, 11, 2), D(2011, 2, 17)},
+        {OnWeekday(LastWeek, Friday), D(2010, 6, 15), D(2010, 6, 25)},
+        {OnWeekday(LastWeek, Friday), D(2010, 6, 25), D(2010, 7, 30)},
+        {OnWeekday(LastWeek, Tuesday), D(2010, 7, 1), D(2010, 7, 27)},
+        {OnWeekday(ThirdWeek, Thursday, 3), D(2010, 11, 2), D(2010, 11, 18)},
+        {OnWeekday(ThirdWeek, Thursday, 3), D(2010, 11, 18), D(2011, 2, 17)},
+        {OnWeekday(SecondWeek, Monday, 2), D(2010, 6, 15), D(2010, 8, 9)},
     };
     for (const auto& c : cases)
         EXPECT_EQ(c.rule->NextAfter(c.after), c.due) << c.rule->GetDescription() << " after " << c.after;
@@ -52,11 +58,14 @@ TEST(FrequencyMonthly, FallsDueInTheNthMonthAfter)
 
 TEST(FrequencyMonthly, FallsDueOnTheLastDayOfAShorterMonth)
 {
-    EXPECT_EQ(OnDay(31)->NextAfter(D(2010, 3, 15)), D(2010, 4, 30));
+    EXPECT_EQ(OnDay(31)->NextAfter(D(2010, 3, 15)), D(2010, 3, 31));
+    EXPECT_EQ(OnDay(31)->NextAfter(D(2010, 3, 31)), D(2010, 4, 30));
+    EXPECT_EQ(OnDay(31)->NextAfter(D(2010, 4, 20)), D(2010, 4, 30));
     EXPECT_EQ(OnDay(31)->NextAfter(D(2010, 4, 30)), D(2010, 5, 31));
+    EXPECT_EQ(OnDay(31, 2)->NextAfter(D(2010, 4, 30)), D(2010, 6, 30));
     EXPECT_EQ(OnDay(30)->NextAfter(D(2011, 1, 30)), D(2011, 2, 28));
     EXPECT_EQ(OnDay(29)->NextAfter(D(2012, 1, 30)), D(2012, 2, 29));
-    EXPECT_EQ(OnDay(45)->NextAfter(D(2010, 1, 1)), D(2010, 2, 28));
+    EXPECT_EQ(OnDay(45)->NextAfter(D(2010, 1, 1)), D(2010, 1, 31));
     EXPECT_EQ(OnDay(0)->NextAfter(D(2010, 1, 1)), D(2010, 2, 1));
     EXPECT_EQ(OnDay(-7)->NextAfter(D(2010, 1, 1)), D(2010, 2, 1));
 }

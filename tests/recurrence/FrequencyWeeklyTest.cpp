@@ -9,6 +9,7 @@
 #include <memory>
 
 #include <initializer_list>
+#include <vector>
 
 namespace {
 std::shared_ptr<FrequencyWeekly> Weekly(std::initializer_list<std::int32_t> days, int interval)
@@ -21,7 +22,7 @@ std::shared_ptr<FrequencyWeekly> Weekly(std::initializer_list<std::int32_t> days
 }
 } // namespace
 
-TEST(FrequencyWeekly, FallsDueOnTheNextEnabledDayAfterTheSkippedWeeks)
+TEST(FrequencyWeekly, FallsDueLaterInTheWeekOrInTheNthWeekAfter)
 {
     struct Case {
         std::initializer_list<std::int32_t> days;
@@ -32,17 +33,46 @@ TEST(FrequencyWeekly, FallsDueOnTheNextEnabledDayAfterTheSkippedWeeks)
         {{Monday, Thursday}, 1, D(2010, 6, 10), D(2010, 6, 14)},
         {{Monday}, 2, D(2010, 6, 6), D(2010, 6, 14)},
         {{Monday}, 2, D(2010, 6, 14), D(2010, 6, 28)},
-        {{Monday, Wednesday}, 2, D(2010, 6, 7), D(2010, 6, 16)},
-        {{Monday, Wednesday}, 2, D(2010, 6, 16), D(2010, 6, 28)},
+        {{Monday, Wednesday}, 2, D(2010, 6, 7), D(2010, 6, 9)},
+        {{Monday, Wednesday}, 2, D(2010, 6, 9), D(2010, 6, 21)},
+        {{Monday, Wednesday}, 2, D(2010, 6, 12), D(2010, 6, 21)},
+        {{Monday}, 2, D(2010, 6, 9), D(2010, 6, 21)},
+        {{Sunday}, 3, D(2010, 6, 6), D(2010, 6, 27)},
         {{Wednesday}, 1, D(2010, 6, 9), D(2010, 6, 16)},
         {{Wednesday}, 0, D(2010, 6, 9), D(2010, 6, 16)},
         {{Wednesday}, -3, D(2010, 6, 9), D(2010, 6, 16)},
-        {{Monday, Tuesday, Wednesday, Thursday, Friday, Saturday, Sunday}, 3, D(2010, 6, 7), D(2010, 6, 22)},
+        {{Monday, Tuesday, Wednesday, Thursday, Friday, Saturday, Sunday}, 3, D(2010, 6, 7), D(2010, 6, 8)},
+        {{Monday, Tuesday, Wednesday, Thursday, Friday, Saturday, Sunday}, 3, D(2010, 6, 13), D(2010, 6, 28)},
         {{}, 1, D(2010, 6, 9), D(2010, 6, 16)},
         {{Sunday}, 1, D(2010, 12, 31), D(2011, 1, 2)},
     };
     for (const auto& c : cases)
         EXPECT_EQ(Weekly(c.days, c.interval)->NextAfter(c.after), c.due) << c.interval << " after " << c.after;
+}
+
+// Each step asks with the last answer, as a schedule does.
+std::vector<Date> Series(const FrequencyWeekly& rule, Date after, std::size_t count)
+{
+    std::vector<Date> dates;
+    while (dates.size() < count)
+        dates.push_back(after = rule.NextAfter(after));
+    return dates;
+}
+
+TEST(FrequencyWeekly, GivesAllItsDaysOfOneWeekThenSkipsTheInterval)
+{
+    // Monday and Wednesday every 2 weeks over six weeks. Asked on a Sunday, the week it ends is the
+    // series' first, so its next week is skipped.
+    EXPECT_EQ(Series(*Weekly({Monday, Wednesday}, 2), D(2010, 6, 6), 6),
+              (std::vector<Date>{D(2010, 6, 14), D(2010, 6, 16), D(2010, 6, 28), D(2010, 6, 30), D(2010, 7, 12),
+                                 D(2010, 7, 14)}));
+    // Every day every 3 weeks: one whole week, then two weeks without.
+    const std::vector<Date> days = Series(*Weekly({Monday, Tuesday, Wednesday, Thursday, Friday, Saturday, Sunday}, 3),
+                                          D(2010, 6, 6), 9);
+    for (int i = 0; i < 7; ++i)
+        EXPECT_EQ(days[i], D(2010, 6, 21 + i));
+    EXPECT_EQ(days[7], D(2010, 7, 12));
+    EXPECT_EQ(days[8], D(2010, 7, 13));
 }
 
 TEST(FrequencyWeekly, DescribesItsDays)
@@ -57,7 +87,8 @@ TEST(FrequencyWeekly, DescribesItsDays)
         {{Monday, Tuesday, Thursday}, 1, L"Weekly on Monday, Tuesday and Thursday"},
         {{Friday, Sunday}, 1, L"Weekly on Friday and Sunday"},
         {{Wednesday}, 4, L"Every 4 weeks on Wednesday"},
-        {{Monday, Tuesday, Wednesday, Thursday, Friday, Saturday, Sunday}, 3, L"Every day"},
+        {{Monday, Tuesday, Wednesday, Thursday, Friday, Saturday, Sunday}, 1, L"Every day"},
+        {{Monday, Tuesday, Wednesday, Thursday, Friday, Saturday, Sunday}, 3, L"Every 3 weeks on every day"},
         {{Monday, Tuesday, Wednesday, Thursday, Friday, Saturday}, 1, L"Weekly on Monday, Tuesday, Wednesday, Thursday, Friday and Saturday"},
         {{}, 1, L"Weekly on no days selected"},
         {{Monday}, 0, L"Every 0 weeks on Monday"},

@@ -27,7 +27,7 @@ std::shared_ptr<FrequencyYearly> OnWeekday(std::int32_t ordinal, std::int32_t we
 }
 } // namespace
 
-TEST(FrequencyYearly, FallsDueInTheYearAfter)
+TEST(FrequencyYearly, FallsDueLaterInTheYearOrInTheYearAfter)
 {
     auto marchButJune = OnDate(3, 5);
     marchButJune->month = 5;
@@ -39,13 +39,20 @@ TEST(FrequencyYearly, FallsDueInTheYearAfter)
         {std::make_shared<FrequencyYearly>(), D(2010, 6, 10), D(2011, 1, 1)},
         {OnDate(3, 5), D(2009, 12, 31), D(2010, 3, 5)},
         {OnDate(3, 5), D(2010, 3, 5), D(2011, 3, 5)},
-        {OnDate(3, 5), D(2010, 1, 10), D(2011, 3, 5)},
+        {OnDate(3, 5), D(2010, 1, 10), D(2010, 3, 5)},
+        {OnDate(3, 5), D(2010, 3, 4), D(2010, 3, 5)},
+        {OnDate(3, 5), D(2010, 3, 6), D(2011, 3, 5)},
+        {OnDate(12, 15), D(2010, 11, 30), D(2010, 12, 15)},
         {marchButJune, D(2009, 12, 31), D(2010, 3, 5)},
-        {OnWeekday(FirstWeek, Monday, 6), D(2010, 1, 1), D(2011, 6, 6)},
-        {OnWeekday(FourthWeek, Monday, 6), D(2010, 1, 1), D(2011, 6, 27)},
-        {OnWeekday(LastWeek, Monday, 6), D(2010, 1, 1), D(2011, 6, 27)},
+        {OnWeekday(FirstWeek, Monday, 6), D(2010, 1, 1), D(2010, 6, 7)},
+        {OnWeekday(FirstWeek, Monday, 6), D(2010, 6, 7), D(2011, 6, 6)},
+        {OnWeekday(FourthWeek, Monday, 6), D(2010, 1, 1), D(2010, 6, 28)},
+        {OnWeekday(LastWeek, Monday, 6), D(2010, 1, 1), D(2010, 6, 28)},
+        {OnWeekday(LastWeek, Monday, 6), D(2010, 6, 28), D(2011, 6, 27)},
         {OnWeekday(LastWeek, Thursday, 11), D(2010, 12, 1), D(2011, 11, 24)},
         {OnDate(2, 29), D(2011, 12, 31), D(2012, 2, 29)},
+        {OnDate(2, 29), D(2012, 1, 10), D(2012, 2, 29)},
+        {OnDate(2, 29), D(2012, 2, 29), D(2013, 2, 28)},
     };
     for (const auto& c : cases)
         EXPECT_EQ(c.rule->NextAfter(c.after), c.due) << c.rule->GetDescription() << " after " << c.after;
@@ -54,9 +61,11 @@ TEST(FrequencyYearly, FallsDueInTheYearAfter)
 TEST(FrequencyYearly, FallsDueOnTheLastDayOfAShorterMonth)
 {
     EXPECT_EQ(OnDate(2, 29)->NextAfter(D(2010, 12, 31)), D(2011, 2, 28));
-    EXPECT_EQ(OnDate(4, 31)->NextAfter(D(2010, 1, 1)), D(2011, 4, 30));
-    EXPECT_EQ(OnDate(2, 45)->NextAfter(D(2011, 1, 1)), D(2012, 2, 29));
-    EXPECT_EQ(OnDate(5, 0)->NextAfter(D(2011, 1, 1)), D(2012, 5, 1));
+    EXPECT_EQ(OnDate(2, 29)->NextAfter(D(2011, 1, 1)), D(2011, 2, 28));
+    EXPECT_EQ(OnDate(4, 31)->NextAfter(D(2010, 1, 1)), D(2010, 4, 30));
+    EXPECT_EQ(OnDate(2, 45)->NextAfter(D(2011, 1, 1)), D(2011, 2, 28));
+    EXPECT_EQ(OnDate(2, 45)->NextAfter(D(2011, 3, 1)), D(2012, 2, 29));
+    EXPECT_EQ(OnDate(5, 0)->NextAfter(D(2011, 1, 1)), D(2011, 5, 1));
     EXPECT_THROW(OnDate(1, 1)->NextAfter(D(9999, 1, 1)), std::out_of_range);
 }
 

@@ -1,3 +1,4 @@
+#include "recurrence/Today.h"
 #include "roster/Schedule.h"
 
 #include <gtest/gtest.h>
@@ -137,6 +138,38 @@ TEST_F(ScheduleTest, FollowsEveryKindOfRule)
                                                       "2010-Jul-26 B W",
                                                       "2010-Jul-31 B M",
                                                   }));
+}
+
+TEST_F(ScheduleTest, HoldsTheDueDatesOfTheFirstMonthAndYearOfThePeriod)
+{
+    // The default period runs from today to a month later.
+    const TodayPin pin(D(2010, 3, 10));
+    const Date until = Today() + boost::gregorian::months(1);
+    AddPersons({L"A", L"B"});
+    Frequency& monthly = AddDaily(L"Mid-month", 1, D(2010, 1, 1));
+    monthly.selected = 2;
+    monthly.monthly.on_day_n = 15;
+    Frequency& yearly = AddDaily(L"Windows", 1, D(2010, 1, 1));
+    yearly.selected = 3;
+    yearly.yearly.timing_mode = SpecificWeekday;
+    yearly.yearly.weekday = Friday;
+    yearly.yearly.month = 3;
+    Frequency& spring = AddDaily(L"Spring", 1, D(2010, 1, 1));
+    spring.selected = 3;
+    spring.yearly.every_month = 2;
+    spring.yearly.every_month_day = 20;
+    EXPECT_EQ(Rows(Today(), until), (std::vector<std::string>{
+                                        "2010-Mar-15 A Mid-month",
+                                        "2010-Mar-20 A Spring",
+                                        "2010-Apr-02 A Windows",
+                                    }));
+    // A yearly date inside a period that stays within one year.
+    spring.yearly.every_month = 11;
+    spring.yearly.every_month_day = 15;
+    EXPECT_EQ(Rows(D(2010, 12, 1), D(2010, 12, 31)), (std::vector<std::string>{
+                                                         "2010-Dec-15 A Mid-month",
+                                                         "2010-Dec-15 A Spring",
+                                                     }));
 }
 
 TEST_F(ScheduleTest, KeepsTheEntriesBeforeARangeError)
