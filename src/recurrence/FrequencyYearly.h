@@ -6,7 +6,7 @@
 #include <cstdint>
 
 // Falls due once a year, on a fixed day of a month or on a weekday of a week of a month,
-// in the year after the date it is asked about.
+// the first such date after the date it is asked about.
 class FrequencyYearly : public FrequencyKind<FrequencyYearly> {
 public:
     // The editor hands the six values over as one block, in this order.
