@@ -36,7 +36,8 @@ bool FrequencyMonthly::LoadXml(const XmlNode& element)
     std::wstring key;
     element.ReadAttribute(L"time_mode", key);
     ValueByKey(TimingModeTable, key, time_mode);
-    on_day_n = element.GetIntAttribute(L"on_day_n", 0);
+    // The rule falls due on the nearest day of the month; the description names that day.
+    on_day_n = std::clamp(element.GetIntAttribute(L"on_day_n", 0), 1, 31);
     element.ReadAttribute(L"day_of_week", key);
     ValueByKey(WeekdayTable, key, day_of_week);
     element.ReadAttribute(L"week_repeat", key);

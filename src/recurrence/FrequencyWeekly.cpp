@@ -83,7 +83,8 @@ bool FrequencyWeekly::LoadXml(const XmlNode& element)
         active_weekdays[day] = text == L"true";
     }
     EnableMondayWhenNoDayIs();
-    every_n_weeks = element.GetIntAttribute(L"every_n_weeks", 0);
+    // Below 1 the rule falls due every week, so that is what the description must say too.
+    every_n_weeks = std::max(element.GetIntAttribute(L"every_n_weeks", 0), 1);
     return true;
 }
 

@@ -4,6 +4,8 @@
 #include "recurrence/ElementName.h"
 #include "storage/XmlNode.h"
 
+#include <algorithm>
+
 namespace {
 // The calendar month (1 to 12) of a month value; a value outside the table counts as January.
 int CalendarMonth(std::int32_t value)
@@ -48,7 +50,8 @@ bool FrequencyYearly::LoadXml(const XmlNode& element)
     ValueByKey(OrdinalTable, key, week_repeater);
     element.ReadAttribute(L"month", key);
     ValueByKey(MonthTable, key, month);
-    every_month_day = element.GetIntAttribute(L"every_month_day", 0);
+    // The rule falls due on the nearest day of the month; the description names that day.
+    every_month_day = std::clamp(element.GetIntAttribute(L"every_month_day", 0), 1, 31);
     return true;
 }
 

@@ -84,6 +84,37 @@ TEST(Frequency, ReadsPartialElements)
     EXPECT_EQ(reread.weekly.active_weekdays, frequency.weekly.active_weekdays);
 }
 
+// A value the file lacks or holds out of range is read as the value the rule plans with, so the
+// description names the dates the rota shows.
+TEST(Frequency, DescribesTheDatesItPlansForValuesOutOfRange)
+{
+    struct Case {
+        const char* xml;
+        const wchar_t* description;
+        Date after, due;
+    } const cases[] = {
+        {R"(<frequency selected="1"><weekly><active_weekdays><day name="fri" enabled="true"/></active_weekdays>
+            </weekly></frequency>)",
+         L"Weekly on Friday", D(2010, 6, 11), D(2010, 6, 18)},
+        {R"(<frequency selected="1"><weekly every_n_weeks="-4"/></frequency>)", L"Weekly on Monday", D(2010, 6, 7),
+         D(2010, 6, 14)},
+        {R"(<frequency selected="2"><monthly/></frequency>)", L"Every month on the 1st day", D(2010, 6, 7),
+         D(2010, 7, 1)},
+        {R"(<frequency selected="2"><monthly on_day_n="40"/></frequency>)", L"Every month on the 31st day",
+         D(2010, 6, 7), D(2010, 6, 30)},
+        {R"(<frequency selected="3"><yearly every_month="mar"/></frequency>)", L"Yearly on 1st of March",
+         D(2010, 6, 7), D(2011, 3, 1)},
+        {R"(<frequency selected="3"><yearly every_month="dec" every_month_day="99"/></frequency>)",
+         L"Yearly on 31st of December", D(2010, 1, 7), D(2010, 12, 31)},
+    };
+    for (const auto& c : cases) {
+        Frequency frequency;
+        frequency.LoadXml(ParseXml(c.xml));
+        EXPECT_EQ(frequency.GetDescription(), c.description) << c.xml;
+        EXPECT_EQ(frequency.NextAfter(c.after), c.due) << c.xml;
+    }
+}
+
 TEST(Frequency, ReadsPrefixedElementsByTheirLocalNames)
 {
     Frequency frequency;

@@ -137,7 +137,7 @@ TEST(FrequencyWeekly, SwitchesMondayOnWhenNoDayIs)
     FrequencyWeekly rule;
     EXPECT_EQ(rule.GetDescription(), L"Weekly on no days selected");
     ASSERT_TRUE(rule.LoadXml(ParseXml(R"(<weekly><active_weekdays><day name="tue" enabled="false"/></active_weekdays></weekly>)")));
-    EXPECT_EQ(rule.GetDescription(), L"Every 0 weeks on Monday");
+    EXPECT_EQ(rule.GetDescription(), L"Weekly on Monday");
     EXPECT_FALSE(rule.LoadXml(ParseXml(R"(<daily every_n_weeks="2"/>)")));
-    EXPECT_EQ(rule.every_n_weeks, 0);
+    EXPECT_EQ(rule.every_n_weeks, 1);
 }

@@ -107,7 +107,7 @@ TEST(FrequencyYearly, KeepsValuesForUnknownKeys)
     EXPECT_EQ(rule->week_repeater, ThirdWeek);
     EXPECT_EQ(rule->month, 3);
     EXPECT_EQ(rule->every_month, 0);
-    EXPECT_EQ(rule->every_month_day, 0);
+    EXPECT_EQ(rule->every_month_day, 1);
     EXPECT_FALSE(rule->LoadXml(ParseXml(R"(<monthly weekday="mon"/>)")));
     EXPECT_EQ(rule->weekday, Sunday);
 }
