@@ -237,6 +237,7 @@ void QuillmereView::SetUpImages()
     printButton->setFont(printFont);
     printButton->setIcon(ResourceIcon(BitmapId::kPrintButton));
     printButton->setIconSize(QSize(48, 48));
+    // Outside a dialog this only draws the button as the window's main action.
     printButton->setDefault(true);
 
     const std::pair<QPushButton*, int> smallButtons[] = {
