@@ -40,6 +40,7 @@ void AddTaskDlg::SetName(const std::wstring& text)
 
 void AddTaskDlg::SetFrequency(Frequency& edited)
 {
+    frequency = &edited;
     frequencyCtrl.SetFrequency(edited);
 }
 
@@ -56,6 +57,8 @@ void AddTaskDlg::showEvent(QShowEvent* event)
 void AddTaskDlg::OnInitDialog()
 {
     nameEdit->setText(QString::fromStdWString(name));
+    snapshot.New(L"snapshot", L"UTF-8", L"", L"");
+    frequency->SaveXml(snapshot.Root());
     QWidget* placeholder = FindControl(this, kFrequencyPlaceholder);
     const QRect area = placeholder->geometry();
     delete placeholder;
@@ -85,4 +88,20 @@ void AddTaskDlg::accept()
         return;
     }
     QDialog::accept();
+}
+
+// A user who tries another kind of rule and cancels must not find the task, and the printed rota,
+// changed. The rule goes back once the dialog is closed, after the editor's fields have handed over
+// their last values.
+void AddTaskDlg::reject()
+{
+    QDialog::reject();
+    RestoreFrequency();
+}
+
+void AddTaskDlg::RestoreFrequency()
+{
+    const XmlNode saved = snapshot.Root().FindChildElement(L"frequency", false);
+    if (!saved.IsNull())
+        frequency->LoadXml(saved);
 }

@@ -2,6 +2,8 @@
 
 #include "ui/FrequencyCtrl.h"
 
+#include "storage/XmlDocument.h"
+
 #include <QDialog>
 
 #include <string>
@@ -10,7 +12,7 @@ class QLineEdit;
 
 // Asks for the name of a task and lets the user edit its recurrence in the frequency editor, for
 // adding a task or editing one (editMode). The editor changes the caller's Frequency as the user
-// works, so Cancel keeps whatever the editor already changed; only the name waits for OK.
+// works; Cancel puts the rule back as it was when the dialog opened. The name waits for OK.
 class AddTaskDlg : public QDialog {
 public:
     explicit AddTaskDlg(bool editMode, QWidget* parent = nullptr);
@@ -23,15 +25,20 @@ public:
     void SetFrequency(Frequency& edited);
 
     void accept() override;
+    void reject() override;
 
 protected:
     void showEvent(QShowEvent* event) override;
 
 private:
     void OnInitDialog();
+    void RestoreFrequency();
 
     std::wstring name;
     bool editMode;
+    Frequency* frequency = nullptr;
+    // The rule as it was when the dialog opened, in its saved form: all four kinds and the selection.
+    XmlDocument snapshot;
     FrequencyCtrl frequencyCtrl;
     QLineEdit* nameEdit;
     bool opened = false;

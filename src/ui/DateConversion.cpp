@@ -2,6 +2,8 @@
 
 #include "recurrence/Today.h"
 
+#include <QLocale>
+
 #include <algorithm>
 
 namespace {
@@ -37,4 +39,12 @@ Date FromFieldDate(const QDate& day)
     const QDate shown = std::clamp(day, EarliestFieldDate(), LatestFieldDate());
     return Date(static_cast<unsigned short>(shown.year()), static_cast<unsigned short>(shown.month()),
                 static_cast<unsigned short>(shown.day()));
+}
+
+QString ShortDateFormat()
+{
+    QString format = QLocale().dateFormat(QLocale::ShortFormat);
+    if (!format.contains(QLatin1String("yyyy")))
+        format.replace(QLatin1String("yy"), QLatin1String("yyyy"));
+    return format;
 }

@@ -3,6 +3,7 @@
 #include "recurrence/Date.h"
 
 #include <QDate>
+#include <QString>
 
 // The dates a date field can show: the calendar's whole ordinary range, so that every date the
 // field hands back is one the model can hold.
@@ -13,3 +14,7 @@ QDate LatestFieldDate();
 // nearest date the field can show: today for not a date, otherwise the first or last day.
 QDate ToFieldDate(const Date& day);
 Date FromFieldDate(const QDate& day);
+
+// The display format of the date fields: the locale's short date with the year in full, as a
+// two-digit year would leave the century open.
+QString ShortDateFormat();

@@ -12,8 +12,10 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTreeWidget>
 
 #include <algorithm>
 #include <cstring>
@@ -70,6 +72,23 @@ QWidget* NewControl(const ControlTemplate& control, QWidget* parent)
         auto* picker = new QDateEdit(parent);
         picker->setCalendarPopup(true);
         return picker;
+    }
+    case ControlKind::IconList: {
+        auto* list = new QListWidget(parent);
+        list->setViewMode(QListView::IconMode);
+        return list;
+    }
+    case ControlKind::ReportList: {
+        auto* list = new QTreeWidget(parent);
+        list->setRootIsDecorated(false);
+        return list;
+    }
+    case ControlKind::ListBox:
+        return new QListWidget(parent);
+    case ControlKind::Picture: {
+        auto* picture = new QLabel(parent);
+        picture->setAlignment(Qt::AlignCenter);
+        return picture;
     }
     }
     return nullptr;

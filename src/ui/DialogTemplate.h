@@ -33,6 +33,14 @@ enum class ControlKind {
     RadioButton,
     // A date field with a drop-down calendar.
     DatePicker,
+    // A list of items shown as icons with their names below.
+    IconList,
+    // A list of rows in columns under a header.
+    ReportList,
+    // A plain list of texts.
+    ListBox,
+    // An image, centred in the control.
+    Picture,
 };
 
 // One control: position and size in dialog units. Controls without an id of their own use kNoId.

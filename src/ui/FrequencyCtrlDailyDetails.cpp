@@ -9,7 +9,6 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QLabel>
-#include <QLocale>
 
 namespace {
 using namespace DailyDetailsId;
@@ -25,15 +24,6 @@ constexpr DialogTemplate kDialog = {kTemplate, nullptr, 116, 46, "MS Shell Dlg",
 
 // The editor offers intervals up to four weeks.
 constexpr int kLongestInterval = 29;
-
-// The locale's short date, with the year in full: a two-digit year would leave the century open.
-QString ShortDateFormat()
-{
-    QString format = QLocale().dateFormat(QLocale::ShortFormat);
-    if (!format.contains(QLatin1String("yyyy")))
-        format.replace(QLatin1String("yy"), QLatin1String("yyyy"));
-    return format;
-}
 } // namespace
 
 FrequencyCtrlDailyDetails::FrequencyCtrlDailyDetails(FrequencyDaily& owner)

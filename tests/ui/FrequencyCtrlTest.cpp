@@ -254,18 +254,28 @@ TEST_F(FrequencyEditor, EnterInAPanelPressesTheDialogsOk)
     EXPECT_EQ(dialog->result(), QDialog::Accepted);
 }
 
-// The editor works on the task's own rule: Cancel undoes nothing, and a closed editor leaves no
-// connection behind, so the next editor starts from what the last one left.
-TEST_F(FrequencyEditor, ChangesStayAfterCancelAndTheNextEditorShowsThem)
+// The editor works on the task's own rule while the dialog is open, but Cancel puts back the rule
+// as it was when the dialog opened: every kind's values and the selection. A closed editor leaves
+// no connection behind, so the next editor starts from what OK left.
+TEST_F(FrequencyEditor, CancelRestoresTheRuleAndTheNextEditorShowsWhatOkKept)
 {
     const std::size_t listeners = Rule().daily.Changed.num_slots();
     Open(true);
     ChooseItem(Get<QComboBox>(DailyDetailsId::kInterval), "4");
     ChooseKind("Monthly");
-    QTest::mouseClick(&Get<QWidget>(CommonId::kCancel), Qt::LeftButton);
-    EXPECT_EQ(dialog->result(), QDialog::Rejected);
     EXPECT_EQ(Rule().daily.every_n_days, 4);
     EXPECT_EQ(Rule().selected, 2);
+    QTest::mouseClick(&Get<QWidget>(CommonId::kCancel), Qt::LeftButton);
+    EXPECT_EQ(dialog->result(), QDialog::Rejected);
+    EXPECT_EQ(Rule().daily.every_n_days, 1);
+    EXPECT_EQ(Rule().selected, 0);
+    EXPECT_EQ(Rule().GetDescription(), L"Every day");
+
+    Open(true);
+    ChooseItem(Get<QComboBox>(DailyDetailsId::kInterval), "4");
+    ChooseKind("Monthly");
+    QTest::mouseClick(&Get<QWidget>(CommonId::kOk), Qt::LeftButton);
+    EXPECT_EQ(dialog->result(), QDialog::Accepted);
     dialog.reset();
     EXPECT_EQ(Rule().daily.Changed.num_slots(), listeners);
 

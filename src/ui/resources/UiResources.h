@@ -5,7 +5,8 @@
 
 // The icons and texts of the user interface, looked up by their identifiers in ui/ControlIds.h.
 
-// An icon in the sizes the program shows (16, 24, 32 and 48 pixels); a null icon for an unknown id.
+// An icon in the sizes the program shows (16, 24, 32 and 48 pixels, and twice those for screens
+// scaled to 200 %); a null icon for an unknown id.
 QIcon ResourceIcon(int id);
 
 // A text of the program; empty for an unknown id.

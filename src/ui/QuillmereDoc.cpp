@@ -1,0 +1,6 @@
+#include "ui/QuillmereDoc.h"
+
+QuillmereDoc::QuillmereDoc()
+    : title(QStringLiteral("cleaning roster"))
+{
+}
