@@ -4,6 +4,10 @@
 
 #include <benchmark/benchmark.h>
 
+#ifdef BRINDLEWICK_BENCH_QT
+#include <QApplication>
+#endif
+
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -32,6 +36,10 @@ public:
             std::printf("Generate, 100 tasks over 10 years: %.2f ms (goal < 20 ms)\n", generate->second * 1e3);
         Ratio("Daily NextAfter, 10,000 days / 1 day after the first day", "Daily/NextAfter/10000", "Daily/NextAfter/1",
               "goal about 1");
+        Ratio("Print 1,000 rows through the hooks / bare QPainter loop", "Print/Hooks1000Rows",
+              "Print/BareQPainter1000Rows", "goal <= 1.5");
+        if (const auto preview = seconds.find("Print/Preview1000Rows"); preview != seconds.end())
+            std::printf("Open the preview of 1,000 rows, every page painted: %.1f ms\n", preview->second * 1e3);
     }
 
 private:
@@ -65,6 +73,12 @@ int main(int argc, char** argv)
         return 1;
     ::setenv("XDG_DATA_HOME", home.c_str(), 1);
     const TodayPin today(Date(2010, 3, 10));
+#ifdef BRINDLEWICK_BENCH_QT
+    // Printing measures fonts and paints, but shows nothing: no display is needed.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+#endif
 
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))

@@ -9,6 +9,8 @@ packages=(
   libloki-dev libpugixml-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation
+  # Test-only: the printing tests read the PDF files they print.
+  poppler-utils
 )
 
 missing=()
