@@ -9,8 +9,9 @@
 #include "ui/layout/ControlLookup.h"
 #include "ui/resources/UiResources.h"
 
-#include "roster/RosterCollection.h"
+#include "print/PrintJob.h"
 #include "recurrence/Today.h"
+#include "roster/RosterCollection.h"
 
 #include <QDateEdit>
 #include <QHeaderView>
@@ -143,6 +144,14 @@ void FitToContents(QWidget& control)
 QuillmereView::QuillmereView(RosterCollection& rosters, QWidget* parent)
     : LayoutFormView(kTemplate, parent)
     , rosters(rosters)
+    , printout(PrintSource{
+          [this] { return ValidateForPrinting(); },
+          [this]() -> const Roster* { return this->rosters.Current(); },
+          [this] { return GetFromDate(); },
+          [this] { return GetUntilDate(); },
+          [this] { return logicalDpiX(); },
+          [this](const std::wstring& text) { MessageBox::Error(this, QString::fromStdWString(text)); },
+      })
 {
     const DialogUnits units = BuildFromTemplate(kForm, *this);
     designSize = size();
@@ -680,11 +689,6 @@ bool QuillmereView::ValidateForPrinting()
     return false;
 }
 
-void QuillmereView::SetPrintHook(PrintHook hook)
-{
-    printHook = std::move(hook);
-}
-
 void QuillmereView::OnFilePrint()
 {
     Print(false);
@@ -697,6 +701,11 @@ void QuillmereView::OnFilePrintPreview()
 
 void QuillmereView::Print(bool preview)
 {
-    if (ValidateForPrinting() && printHook)
-        printHook(*this, preview);
+    // The job validates first: a roster that cannot be printed opens no dialog.
+    PrintJob job(printout, printer, this);
+    const QString title = printDocument.GetTitle();
+    if (preview)
+        job.Preview(title);
+    else
+        job.Print(title);
 }

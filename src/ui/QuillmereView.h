@@ -3,13 +3,14 @@
 #include "ui/QuillmereDoc.h"
 #include "ui/layout/LayoutFormView.h"
 
+#include "print/RosterPrintout.h"
 #include "recurrence/Date.h"
 #include "recurrence/Trackable.h"
 
 #include <QIcon>
+#include <QPrinter>
 #include <QSize>
 
-#include <functional>
 #include <initializer_list>
 #include <memory>
 
@@ -32,10 +33,6 @@ class QuillmereView : public LayoutFormView, public Trackable {
     Q_OBJECT
 
 public:
-    // What printing does once the current roster has passed the validation; preview is true for
-    // the print preview, false for the print dialog.
-    using PrintHook = std::function<void(QuillmereView& view, bool preview)>;
-
     // The view shows and edits these rosters and follows their notifications for its whole life.
     explicit QuillmereView(RosterCollection& rosters, QWidget* parent = nullptr);
     ~QuillmereView() override;
@@ -51,7 +48,8 @@ public:
     QSize GetDesignSize() const { return designSize; }
     // The document of the print jobs; its title names them.
     const QuillmereDoc& PrintDocument() const { return printDocument; }
-    void SetPrintHook(PrintHook hook);
+    // The printer and page settings of this session, kept from one print job to the next.
+    QPrinter& Printer() { return printer; }
 
 public Q_SLOTS:
     void OnFilePrint();
@@ -120,6 +118,7 @@ private:
     QSize designSize;
     QDateEdit* fromDate = nullptr;
     QDateEdit* untilDate = nullptr;
-    PrintHook printHook;
     QuillmereDoc printDocument;
+    QPrinter printer{QPrinter::HighResolution};
+    RosterPrintout printout;
 };

@@ -5,6 +5,8 @@
 #include "ui/FrequencyPanels.h"
 #include "ui/MessageBox.h"
 
+#include "print/PrintJob.h"
+
 #include "recurrence/Today.h"
 
 #include <QComboBox>
@@ -376,24 +378,26 @@ TEST_F(MainForm, ValidationListsWhatIsMissingInItsOwnLines)
                                                      "Please correct and try again.");
 }
 
-// Printing needs a current roster: with none there is nothing to print, and the print work is
-// never started.
-TEST_F(MainForm, PrintingRunsTheHookOnlyAfterTheValidationPassed)
+// Printing needs a current roster: with none there is nothing to print, and neither the print
+// dialog nor the preview opens.
+TEST_F(MainForm, PrintingOpensItsDialogsOnlyAfterTheValidationPassed)
 {
     rosters.Add(MakeRoster(L"Kitchen", {L"John"}, {L"Dust"}));
     MainFormWindow& f = Open();
-    std::vector<bool> printed;
-    f.View().SetPrintHook([&printed](QuillmereView&, bool preview) { printed.push_back(preview); });
+    PrintDialogScript dialogs;
     f.Click(kPrint);
     f.View().OnFilePrintPreview();
-    EXPECT_EQ(printed, std::vector<bool>({false, true}));
+    EXPECT_EQ(dialogs.PrintDialogsAsked(), 1);
+    EXPECT_EQ(dialogs.PreviewPages(), QList<int>({1}));
     EXPECT_EQ(f.View().PrintDocument().GetTitle(), "cleaning roster");
+    EXPECT_EQ(f.View().Printer().docName(), "cleaning roster");
 
     messages.AnswerNext(true);
     f.Click(kDeleteRoster);
     f.View().OnFilePrint();
     f.View().OnFilePrintPreview();
-    EXPECT_EQ(printed.size(), 2u);
+    EXPECT_EQ(dialogs.PrintDialogsAsked(), 1);
+    EXPECT_EQ(dialogs.PreviewPages().size(), 1);
     const QString noRoster = ValidationText({"No roster selected."});
     EXPECT_EQ(messages.Shown().mid(1), QStringList({noRoster, noRoster}));
 
