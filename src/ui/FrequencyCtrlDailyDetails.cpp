@@ -1,7 +1,9 @@
 #include "ui/FrequencyCtrlDailyDetails.h"
 
+#include "ui/ComboBoxItems.h"
 #include "ui/ControlIds.h"
 #include "ui/DateConversion.h"
+#include "ui/TemplateRows.h"
 #include "ui/layout/LayoutDialog.h"
 
 #include "recurrence/Vocabulary.h"

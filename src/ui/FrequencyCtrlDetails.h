@@ -3,19 +3,10 @@
 #include "ui/DialogTemplate.h"
 #include "ui/layout/ControlLookup.h"
 
-#include "recurrence/Vocabulary.h"
-
 #include <QPointer>
 #include <QWidget>
 
-#include <initializer_list>
-#include <memory>
-#include <span>
-
 class DetailsPanelParent;
-class LayoutMgr;
-class Pane;
-class QComboBox;
 
 // The user-interface side that the four details panels share: each panel object (owned by its
 // recurrence kind) has at most one window, made by Create and destroyed with the editor that hosts
@@ -53,54 +44,3 @@ PanelWindow* FrequencyCtrlDetails::NewWindow(DetailsPanelParent& parent)
     window = created;
     return created;
 }
-
-// Combo boxes that list numbers from 1 ("1", "2", ...): the item index is the number minus one.
-void FillNumbers(QComboBox& combo, int last);
-// Selects the number, or nothing when the list does not hold it.
-void SelectNumber(QComboBox& combo, int number);
-// The selected number; value is left alone when nothing is selected.
-void ReadNumber(const QComboBox& combo, std::int32_t& value);
-
-// Vocabulary combo boxes hold the display texts of a table in table order, each item carrying its
-// row's value. Selecting fills an empty box from its table first.
-void SelectValue(QComboBox& combo, VocabularyTable table, std::int32_t value);
-// The value of the selected item when it is one of the table's; value is left alone otherwise.
-void ReadValue(const QComboBox& combo, VocabularyTable table, std::int32_t& value);
-
-// Builds a panel's layout from its template: rows of controls, each control at its template width
-// and at its template distance from its left neighbour, centred on the height of its row.
-class TemplateRows {
-public:
-    // One place in a row: a control, or a column of controls placed by the template position of
-    // its control anchorId.
-    struct Cell {
-        Cell(int id)
-            : id(id)
-        {
-        }
-        Cell(std::shared_ptr<Pane> column, int anchorId)
-            : id(anchorId)
-            , column(std::move(column))
-        {
-        }
-        int id;
-        std::shared_ptr<Pane> column;
-    };
-
-    TemplateRows(LayoutMgr& layout, const DialogUnits& units, std::span<const ControlTemplate> controls);
-
-    // The cells side by side, from the left edge of the panel.
-    std::shared_ptr<Pane> Row(std::initializer_list<Cell> cells) const;
-    // A column of controls at their template heights, one below the other.
-    std::shared_ptr<Pane> Column(std::initializer_list<int> ids) const;
-    // The rows one below the other, each at its template distance from the row above. Every row
-    // is given with the id of one of its controls, whose template top is the row's top.
-    void Stack(Pane& root, std::initializer_list<std::pair<std::shared_ptr<Pane>, int>> rows) const;
-
-private:
-    const ControlTemplate& Find(int id) const;
-
-    LayoutMgr& layout;
-    const DialogUnits& units;
-    std::span<const ControlTemplate> controls;
-};

@@ -1,6 +1,8 @@
 #include "ui/FrequencyCtrlMonthlyDetails.h"
 
+#include "ui/ComboBoxItems.h"
 #include "ui/ControlIds.h"
+#include "ui/TemplateRows.h"
 #include "ui/layout/LayoutDialog.h"
 
 #include <QComboBox>

@@ -2,6 +2,7 @@
 
 #include "ui/CCheckedEdit.h"
 #include "ui/ControlIds.h"
+#include "ui/TemplateRows.h"
 #include "ui/layout/LayoutDialog.h"
 
 #include "recurrence/Vocabulary.h"

@@ -1,5 +1,6 @@
 #include "ui/FrequencyCtrlYearlyDetails.h"
 
+#include "ui/ComboBoxItems.h"
 #include "ui/ControlIds.h"
 #include "ui/layout/LayoutMgr.h"
 
