@@ -13,6 +13,7 @@ public:
     std::wstring GetName() const { return name; }
     void SetName(const std::wstring& text) { name = text; }
 
+    // The record's form in the roster file, defined with the rest of that file in RosterFile.cpp.
     bool ToXml(const XmlNode& parent) const;
     bool FromXml(const XmlNode& element);
 

@@ -34,6 +34,7 @@ public:
     const PersonList& Persons() const { return persons; }
     const TaskList& Tasks() const { return tasks; }
 
+    // The record's form in the roster file, defined with the rest of that file in RosterFile.cpp.
     bool ToXml(const XmlNode& parent) const;
     bool FromXml(const XmlNode& element);
 

@@ -50,6 +50,7 @@ public:
     // The roster at the current index, or null when there is none.
     Roster* Current();
 
+    // The roster file; defined beside the records' file form in RosterFile.cpp.
     std::wstring RostersFilePath() const;
     bool Load();
     bool Save();

@@ -18,6 +18,7 @@ public:
     // Never null; the same object for the task's whole life.
     Frequency& GetFrequency() const { return *frequency; }
 
+    // The record's form in the roster file, defined with the rest of that file in RosterFile.cpp.
     bool ToXml(const XmlNode& parent) const;
     bool FromXml(const XmlNode& element);
 

@@ -1,5 +1,7 @@
 #include "storage/AtomicFileWriter.h"
 
+#include "storage/FileBytes.h"
+
 #include <atomic>
 #include <cerrno>
 #include <cstdio>
@@ -32,19 +34,6 @@ int CreateTemporary(const std::filesystem::path& target, std::filesystem::path& 
     return -1;
 }
 
-bool WriteAll(int fd, std::string_view contents)
-{
-    while (!contents.empty()) {
-        const ssize_t written = ::write(fd, contents.data(), contents.size());
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written <= 0)
-            return false;
-        contents.remove_prefix(static_cast<std::size_t>(written));
-    }
-    return true;
-}
-
 // The replacement keeps the permissions the user gave the old file.
 bool KeepMode(int fd, const std::filesystem::path& target)
 {
@@ -57,7 +46,7 @@ bool KeepMode(int fd, const std::filesystem::path& target)
 bool WriteAndSync(const std::filesystem::path& target, const std::filesystem::path& temporary, int fd,
                   std::string_view contents)
 {
-    const bool written = WriteAll(fd, contents) && KeepMode(fd, target) && ::fsync(fd) == 0;
+    const bool written = FileBytes::WriteAll(fd, contents) && KeepMode(fd, target) && ::fsync(fd) == 0;
     const bool closed = ::close(fd) == 0;
     return written && closed && (!Hook() || Hook()(temporary));
 }

@@ -1,19 +1,14 @@
 #include "storage/XmlDocument.h"
 
 #include "storage/AtomicFileWriter.h"
+#include "storage/FileBytes.h"
 
 #include <pugixml.hpp>
 
-#include <cerrno>
-#include <cstring>
 #include <exception>
-#include <new>
 #include <string>
-#include <utility>
 
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -23,101 +18,6 @@ namespace {
 constexpr unsigned kParseOptions = pugi::parse_default | pugi::parse_declaration | pugi::parse_comments
     | pugi::parse_pi;
 constexpr const char* kIndentUnit = "  ";
-
-class FileDescriptor {
-public:
-    explicit FileDescriptor(int fd)
-        : fd(fd)
-    {
-    }
-    ~FileDescriptor()
-    {
-        if (fd >= 0)
-            ::close(fd);
-    }
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-
-    const int fd;
-};
-
-// Memory from the engine's own allocator, so that the engine can take the file's bytes over and
-// parse them where they lie instead of copying them once more.
-class EngineBuffer {
-public:
-    explicit EngineBuffer(std::size_t capacity)
-        : bytes(Allocate(capacity))
-        , capacity(capacity)
-    {
-    }
-    ~EngineBuffer()
-    {
-        if (bytes)
-            pugi::get_memory_deallocation_function()(bytes);
-    }
-    EngineBuffer(EngineBuffer&& other) noexcept
-        : bytes(std::exchange(other.bytes, nullptr))
-        , capacity(other.capacity)
-        , size(other.size)
-    {
-    }
-    EngineBuffer(const EngineBuffer&) = delete;
-    EngineBuffer& operator=(const EngineBuffer&) = delete;
-
-    char* End() const { return bytes + size; }
-    std::size_t Spare() const { return capacity - size; }
-    std::size_t Size() const { return size; }
-    void Grew(std::size_t by) { size += by; }
-
-    void Enlarge()
-    {
-        EngineBuffer larger(capacity * 2);
-        std::memcpy(larger.bytes, bytes, size);
-        larger.size = size;
-        std::swap(bytes, larger.bytes);
-        capacity = larger.capacity;
-    }
-
-    // The bytes, now the caller's to free with the engine's deallocation function.
-    char* Release() { return std::exchange(bytes, nullptr); }
-
-private:
-    static char* Allocate(std::size_t capacity)
-    {
-        void* memory = pugi::get_memory_allocation_function()(capacity);
-        if (!memory)
-            throw std::bad_alloc();
-        return static_cast<char*>(memory);
-    }
-
-    char* bytes;
-    std::size_t capacity;
-    std::size_t size = 0;
-};
-
-// The whole of a regular file, or nothing when it cannot be opened for reading. Checking the kind
-// first keeps a directory or a pipe from being mistaken for a document or blocking the caller.
-std::optional<EngineBuffer> ReadRegularFile(const std::string& path)
-{
-    const FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
-    struct stat status {};
-    if (file.fd < 0 || ::fstat(file.fd, &status) != 0 || !S_ISREG(status.st_mode))
-        return std::nullopt;
-    // The byte beyond the size is where the read that finds the end of the file lands; a file that
-    // grows meanwhile is still read whole.
-    EngineBuffer contents(static_cast<std::size_t>(status.st_size) + 1);
-    for (;;) {
-        if (contents.Spare() == 0)
-            contents.Enlarge();
-        const ssize_t got = ::read(file.fd, contents.End(), contents.Spare());
-        if (got == 0)
-            return contents;
-        if (got < 0 && errno != EINTR)
-            return std::nullopt;
-        if (got > 0)
-            contents.Grew(static_cast<std::size_t>(got));
-    }
-}
 
 // The engine accepts content beside the document element, which XML forbids; reading only the first
 // element of such a file would lose the rest at the next save.
@@ -175,7 +75,9 @@ XmlDocument::~XmlDocument()
 bool XmlDocument::Load(const std::wstring& path)
 {
     try {
-        std::optional<EngineBuffer> contents = ReadRegularFile(pugi::as_utf8(path));
+        // The engine's own allocator lets it parse the file's bytes where they lie.
+        std::optional<FileBytes> contents = FileBytes::ReadRegularFile(
+            pugi::as_utf8(path), pugi::get_memory_allocation_function(), pugi::get_memory_deallocation_function());
         if (!contents || !CreateEngine())
             return false;
         this->path = path;

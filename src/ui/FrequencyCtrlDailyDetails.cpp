@@ -1,14 +1,13 @@
 #include "ui/FrequencyCtrlDailyDetails.h"
 
+#include "ui/ComboBoxItems.h"
 #include "ui/ControlIds.h"
 #include "ui/DateConversion.h"
-#include "ui/layout/LayoutDialog.h"
-
-#include "recurrence/Vocabulary.h"
+#include "ui/DialogTemplate.h"
+#include "ui/TemplateRows.h"
 
 #include <QComboBox>
 #include <QDateEdit>
-#include <QLabel>
 
 namespace {
 using namespace DailyDetailsId;
@@ -27,16 +26,8 @@ constexpr int kLongestInterval = 29;
 } // namespace
 
 FrequencyCtrlDailyDetails::FrequencyCtrlDailyDetails(FrequencyDaily& owner)
-    : owner(&owner)
+    : FrequencyCtrlKindDetails(owner, kDialog)
 {
-}
-
-void FrequencyCtrlDailyDetails::Create(DetailsPanelParent& parent)
-{
-    auto* window = NewWindow<LayoutDialog>(parent);
-    const DialogUnits units = BuildFromTemplate(kDialog, *window);
-    OnInitDialog();
-    BuildLayout(units);
 }
 
 FrequencyDaily::Values FrequencyCtrlDailyDetails::GetValues() const
@@ -57,20 +48,16 @@ void FrequencyCtrlDailyDetails::OnInitDialog()
     auto* intervals = Get<QComboBox>(kInterval);
     FillNumbers(*intervals, kLongestInterval);
     SelectNumber(*intervals, interval);
-    UpdateUnitLabel();
+    Refresh();
 
-    QObject::connect(intervals, &QComboBox::currentIndexChanged, Window(), [this] { OnControlChanged(); });
-    QObject::connect(picker, &QDateEdit::dateChanged, Window(), [this] { OnControlChanged(); });
+    ConnectChanges<QComboBox>({kInterval}, &QComboBox::currentIndexChanged);
+    ConnectChanges<QDateEdit>({kStartDay}, &QDateEdit::dateChanged);
 }
 
-void FrequencyCtrlDailyDetails::BuildLayout(const DialogUnits& units)
+void FrequencyCtrlDailyDetails::BuildLayout(LayoutDialog& window, const TemplateRows& rows)
 {
-    auto* layout = static_cast<LayoutDialog*>(Window());
-    const TemplateRows rows(*layout, units, kControls);
-    auto root = layout->CreateRoot(Vertical);
-    rows.Stack(*root, {{rows.Row({kEveryLabel, kInterval, kUnitLabel}), kInterval},
-                       {rows.Row({kStartingOnLabel, kStartDay}), kStartDay}});
-    layout->UpdateLayout();
+    rows.Stack(*window.CreateRoot(Vertical), {{rows.Row({kEveryLabel, kInterval, kUnitLabel}), kInterval},
+                                              {rows.Row({kStartingOnLabel, kStartDay}), kStartDay}});
 }
 
 // An interval the list does not offer (only a roster file can hold one) stays as it is.
@@ -80,15 +67,7 @@ void FrequencyCtrlDailyDetails::ReadControls()
     start = FromFieldDate(Get<QDateEdit>(kStartDay)->date());
 }
 
-void FrequencyCtrlDailyDetails::UpdateUnitLabel()
+void FrequencyCtrlDailyDetails::UpdateControls()
 {
-    ReadControls();
-    Get<QLabel>(kUnitLabel)->setText(QString::fromStdWString(UnitWord(interval, L"day", L"days")));
-}
-
-void FrequencyCtrlDailyDetails::OnControlChanged()
-{
-    ReadControls();
-    UpdateUnitLabel();
-    Changed(this);
+    ShowUnit(kUnitLabel, interval, L"day", L"days");
 }

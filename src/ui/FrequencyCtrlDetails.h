@@ -1,21 +1,19 @@
 #pragma once
 
-#include "ui/DialogTemplate.h"
 #include "ui/layout/ControlLookup.h"
+#include "ui/layout/LayoutDialog.h"
 
-#include "recurrence/Vocabulary.h"
+#include "recurrence/DetailsPanel.h"
 
+#include <QObject>
 #include <QPointer>
 #include <QWidget>
 
+#include <cstdint>
 #include <initializer_list>
-#include <memory>
-#include <span>
 
-class DetailsPanelParent;
-class LayoutMgr;
-class Pane;
-class QComboBox;
+class TemplateRows;
+struct DialogTemplate;
 
 // The user-interface side that the four details panels share: each panel object (owned by its
 // recurrence kind) has at most one window, made by Create and destroyed with the editor that hosts
@@ -28,9 +26,10 @@ public:
     QWidget* Window() const { return window; }
 
 protected:
-    // A new window for the panel as a child of the editor; it replaces any earlier one.
-    template <class PanelWindow>
-    PanelWindow* NewWindow(DetailsPanelParent& parent);
+    // What every panel's Create does: a new window for the panel as a child of the editor (it
+    // replaces any earlier one), its controls built from the template and filled from the kind
+    // (OnInitDialog), then laid out (BuildLayout).
+    void CreateFromTemplate(DetailsPanelParent& parent, const DialogTemplate& dialog);
 
     template <class Control>
     Control* Get(int id) const
@@ -38,69 +37,59 @@ protected:
         return FindControl<Control>(window, id);
     }
 
-private:
-    static QWidget& EditorWidget(DetailsPanelParent& parent);
+    // The label after an interval: its unit in the singular or the plural, as the interval asks.
+    void ShowUnit(int labelId, std::int32_t interval, const wchar_t* singular, const wchar_t* plural) const;
 
-    QPointer<QWidget> window;
+private:
+    virtual void OnInitDialog() = 0;
+    // The rows are those of the panel's template; a panel without a root pane keeps its controls
+    // where the template puts them.
+    virtual void BuildLayout(LayoutDialog& window, const TemplateRows& rows) = 0;
+
+    QPointer<LayoutDialog> window;
 };
 
-template <class PanelWindow>
-PanelWindow* FrequencyCtrlDetails::NewWindow(DetailsPanelParent& parent)
-{
-    auto* created = new PanelWindow(&EditorWidget(parent));
-    // A dialog class serves as a panel inside the editor, not as a window of its own.
-    created->setWindowFlags(Qt::Widget);
-    window = created;
-    return created;
-}
-
-// Combo boxes that list numbers from 1 ("1", "2", ...): the item index is the number minus one.
-void FillNumbers(QComboBox& combo, int last);
-// Selects the number, or nothing when the list does not hold it.
-void SelectNumber(QComboBox& combo, int number);
-// The selected number; value is left alone when nothing is selected.
-void ReadNumber(const QComboBox& combo, std::int32_t& value);
-
-// Vocabulary combo boxes hold the display texts of a table in table order, each item carrying its
-// row's value. Selecting fills an empty box from its table first.
-void SelectValue(QComboBox& combo, VocabularyTable table, std::int32_t value);
-// The value of the selected item when it is one of the table's; value is left alone otherwise.
-void ReadValue(const QComboBox& combo, VocabularyTable table, std::int32_t& value);
-
-// Builds a panel's layout from its template: rows of controls, each control at its template width
-// and at its template distance from its left neighbour, centred on the height of its row.
-class TemplateRows {
+// The panel of one kind. Every change the user makes goes the same way: the controls are read into
+// the panel's values, the controls that follow them are brought up to date, and the kind hears of it.
+template <class Kind>
+class FrequencyCtrlKindDetails : public DetailsPanel<Kind>, public FrequencyCtrlDetails {
 public:
-    // One place in a row: a control, or a column of controls placed by the template position of
-    // its control anchorId.
-    struct Cell {
-        Cell(int id)
-            : id(id)
-        {
-        }
-        Cell(std::shared_ptr<Pane> column, int anchorId)
-            : id(anchorId)
-            , column(std::move(column))
-        {
-        }
-        int id;
-        std::shared_ptr<Pane> column;
-    };
+    void Create(DetailsPanelParent& parent) override { CreateFromTemplate(parent, dialog); }
 
-    TemplateRows(LayoutMgr& layout, const DialogUnits& units, std::span<const ControlTemplate> controls);
+protected:
+    FrequencyCtrlKindDetails(Kind& owner, const DialogTemplate& dialog)
+        : owner(&owner)
+        , dialog(dialog)
+    {
+    }
 
-    // The cells side by side, from the left edge of the panel.
-    std::shared_ptr<Pane> Row(std::initializer_list<Cell> cells) const;
-    // A column of controls at their template heights, one below the other.
-    std::shared_ptr<Pane> Column(std::initializer_list<int> ids) const;
-    // The rows one below the other, each at its template distance from the row above. Every row
-    // is given with the id of one of its controls, whose template top is the row's top.
-    void Stack(Pane& root, std::initializer_list<std::pair<std::shared_ptr<Pane>, int>> rows) const;
+    // A change without telling the kind, for a panel just filled from it.
+    void Refresh()
+    {
+        ReadControls();
+        UpdateControls();
+    }
+
+    void OnControlChanged()
+    {
+        Refresh();
+        this->Changed(this);
+    }
+
+    // Every emission of the signal by each of these controls is a change.
+    template <class Control, class Signal, class Ids = std::initializer_list<int>>
+    void ConnectChanges(const Ids& ids, Signal signal)
+    {
+        for (const int id : ids)
+            QObject::connect(Get<Control>(id), signal, Window(), [this] { OnControlChanged(); });
+    }
+
+    Kind* const owner;
 
 private:
-    const ControlTemplate& Find(int id) const;
+    virtual void ReadControls() = 0;
+    // The unit label, the controls a mode enables and whatever else follows the values just read.
+    virtual void UpdateControls() = 0;
 
-    LayoutMgr& layout;
-    const DialogUnits& units;
-    std::span<const ControlTemplate> controls;
+    const DialogTemplate& dialog;
 };

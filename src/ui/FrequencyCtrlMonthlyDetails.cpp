@@ -1,10 +1,11 @@
 #include "ui/FrequencyCtrlMonthlyDetails.h"
 
+#include "ui/ComboBoxItems.h"
 #include "ui/ControlIds.h"
-#include "ui/layout/LayoutDialog.h"
+#include "ui/DialogTemplate.h"
+#include "ui/TemplateRows.h"
 
 #include <QComboBox>
-#include <QLabel>
 #include <QRadioButton>
 
 namespace {
@@ -27,16 +28,8 @@ constexpr int kLastDay = 31;
 } // namespace
 
 FrequencyCtrlMonthlyDetails::FrequencyCtrlMonthlyDetails(FrequencyMonthly& owner)
-    : owner(&owner)
+    : FrequencyCtrlKindDetails(owner, kDialog)
 {
-}
-
-void FrequencyCtrlMonthlyDetails::Create(DetailsPanelParent& parent)
-{
-    auto* window = NewWindow<LayoutDialog>(parent);
-    const DialogUnits units = BuildFromTemplate(kDialog, *window);
-    OnInitDialog();
-    BuildLayout(units);
 }
 
 FrequencyMonthly::Values FrequencyCtrlMonthlyDetails::GetValues() const
@@ -59,29 +52,17 @@ void FrequencyCtrlMonthlyDetails::OnInitDialog()
     SelectNumber(*Get<QComboBox>(kDay), day);
     SelectValue(*Get<QComboBox>(kOrdinal), OrdinalTable, ordinal);
     SelectValue(*Get<QComboBox>(kWeekday), WeekdayTable, weekday);
-    ReadControls();
-    EnableForMode();
-    UpdateUnitLabel();
-    Changed(this);
+    OnControlChanged();
 
-    QObject::connect(Get<QComboBox>(kInterval), &QComboBox::currentIndexChanged, Window(),
-                     [this] { OnIntervalChanged(); });
-    for (const int id : {kDay, kOrdinal, kWeekday})
-        QObject::connect(Get<QComboBox>(id), &QComboBox::currentIndexChanged, Window(),
-                         [this] { OnSelectionChanged(); });
-    for (const int id : {kOnDay, kOnThe})
-        QObject::connect(Get<QRadioButton>(id), &QRadioButton::clicked, Window(), [this] { OnModeClicked(); });
+    ConnectChanges<QComboBox>({kInterval, kDay, kOrdinal, kWeekday}, &QComboBox::currentIndexChanged);
+    ConnectChanges<QRadioButton>({kOnDay, kOnThe}, &QRadioButton::clicked);
 }
 
-void FrequencyCtrlMonthlyDetails::BuildLayout(const DialogUnits& units)
+void FrequencyCtrlMonthlyDetails::BuildLayout(LayoutDialog& window, const TemplateRows& rows)
 {
-    auto* layout = static_cast<LayoutDialog*>(Window());
-    const TemplateRows rows(*layout, units, kControls);
-    auto root = layout->CreateRoot(Vertical);
-    rows.Stack(*root, {{rows.Row({kEveryLabel, kInterval, kUnitLabel}), kInterval},
-                       {rows.Row({kOnDay, kDay}), kDay},
-                       {rows.Row({kOnThe, kOrdinal, kWeekday}), kOrdinal}});
-    layout->UpdateLayout();
+    rows.Stack(*window.CreateRoot(Vertical), {{rows.Row({kEveryLabel, kInterval, kUnitLabel}), kInterval},
+                                              {rows.Row({kOnDay, kDay}), kDay},
+                                              {rows.Row({kOnThe, kOrdinal, kWeekday}), kOrdinal}});
 }
 
 void FrequencyCtrlMonthlyDetails::ReadControls()
@@ -93,35 +74,10 @@ void FrequencyCtrlMonthlyDetails::ReadControls()
     ReadValue(*Get<QComboBox>(kWeekday), WeekdayTable, weekday);
 }
 
-void FrequencyCtrlMonthlyDetails::EnableForMode()
+void FrequencyCtrlMonthlyDetails::UpdateControls()
 {
+    ShowUnit(kUnitLabel, interval, L"month", L"months");
     Get<QComboBox>(kDay)->setEnabled(mode == FixedDay);
     Get<QComboBox>(kOrdinal)->setEnabled(mode == SpecificWeekday);
     Get<QComboBox>(kWeekday)->setEnabled(mode == SpecificWeekday);
-}
-
-void FrequencyCtrlMonthlyDetails::UpdateUnitLabel()
-{
-    ReadControls();
-    Get<QLabel>(kUnitLabel)->setText(QString::fromStdWString(UnitWord(interval, L"month", L"months")));
-}
-
-void FrequencyCtrlMonthlyDetails::OnSelectionChanged()
-{
-    ReadControls();
-    Changed(this);
-}
-
-void FrequencyCtrlMonthlyDetails::OnIntervalChanged()
-{
-    ReadControls();
-    UpdateUnitLabel();
-    Changed(this);
-}
-
-void FrequencyCtrlMonthlyDetails::OnModeClicked()
-{
-    ReadControls();
-    EnableForMode();
-    Changed(this);
 }

@@ -6,24 +6,18 @@
 
 // The details of a monthly rule: the interval in months, and either a day of the month or a
 // weekday of a week of the month.
-class FrequencyCtrlMonthlyDetails : public DetailsPanel<FrequencyMonthly>, public FrequencyCtrlDetails {
+class FrequencyCtrlMonthlyDetails : public FrequencyCtrlKindDetails<FrequencyMonthly> {
 public:
     explicit FrequencyCtrlMonthlyDetails(FrequencyMonthly& owner);
 
-    void Create(DetailsPanelParent& parent) override;
     Values GetValues() const override;
 
 private:
-    void OnInitDialog();
-    void BuildLayout(const DialogUnits& units);
-    void ReadControls();
-    void EnableForMode();
-    void UpdateUnitLabel();
-    void OnSelectionChanged();
-    void OnIntervalChanged();
-    void OnModeClicked();
+    void OnInitDialog() override;
+    void BuildLayout(LayoutDialog& window, const TemplateRows& rows) override;
+    void ReadControls() override;
+    void UpdateControls() override;
 
-    FrequencyMonthly* owner;
     std::int32_t interval = 1;
     std::int32_t mode = FixedDay;
     std::int32_t day = 1;

@@ -2,7 +2,8 @@
 
 #include "ui/CCheckedEdit.h"
 #include "ui/ControlIds.h"
-#include "ui/layout/LayoutDialog.h"
+#include "ui/DialogTemplate.h"
+#include "ui/TemplateRows.h"
 
 #include "recurrence/Vocabulary.h"
 
@@ -36,16 +37,8 @@ constexpr int kLongestInterval = 52;
 } // namespace
 
 FrequencyCtrlWeeklyDetails::FrequencyCtrlWeeklyDetails(FrequencyWeekly& owner)
-    : owner(&owner)
+    : FrequencyCtrlKindDetails(owner, kDialog)
 {
-}
-
-void FrequencyCtrlWeeklyDetails::Create(DetailsPanelParent& parent)
-{
-    auto* window = NewWindow<LayoutDialog>(parent);
-    const DialogUnits units = BuildFromTemplate(kDialog, *window);
-    OnInitDialog();
-    BuildLayout(units);
 }
 
 FrequencyWeekly::Values FrequencyCtrlWeeklyDetails::GetValues() const
@@ -68,26 +61,22 @@ void FrequencyCtrlWeeklyDetails::OnInitDialog()
     intervalEdit->setAlignment(Qt::AlignRight);
     intervalEdit->SetMinimum(1.0);
     intervalEdit->SetMaximum(kLongestInterval);
-    UpdateUnitLabel();
+    Refresh();
 
-    QObject::connect(intervalEdit, &QLineEdit::textChanged, Window(), [this] { OnIntervalChanged(); });
-    for (const int id : kDayBoxes)
-        QObject::connect(Get<QCheckBox>(id), &QCheckBox::clicked, Window(), [this] { OnDayClicked(); });
+    ConnectChanges<CCheckedEdit>({kInterval}, &QLineEdit::textChanged);
+    ConnectChanges<QCheckBox>(kDayBoxes, &QCheckBox::clicked);
 }
 
-void FrequencyCtrlWeeklyDetails::BuildLayout(const DialogUnits& units)
+void FrequencyCtrlWeeklyDetails::BuildLayout(LayoutDialog& window, const TemplateRows& rows)
 {
-    auto* layout = static_cast<LayoutDialog*>(Window());
     // "on" reads as the start of the first line of days: its text centred on Monday's.
     auto* on = Get<QLabel>(kOnLabel);
     on->resize(on->width(), Get<QCheckBox>(kMonday)->height());
-    const TemplateRows rows(*layout, units, kControls);
-    auto root = layout->CreateRoot(Vertical);
     auto days = rows.Row({{rows.Column({kOnLabel}), kOnLabel},
                           {rows.Column({kMonday, kTuesday, kWednesday, kThursday}), kMonday},
                           {rows.Column({kFriday, kSaturday, kSunday}), kFriday}});
-    rows.Stack(*root, {{rows.Row({kEveryLabel, kInterval, kUnitLabel}), kInterval}, {days, kMonday}});
-    layout->UpdateLayout();
+    rows.Stack(*window.CreateRoot(Vertical),
+               {{rows.Row({kEveryLabel, kInterval, kUnitLabel}), kInterval}, {days, kMonday}});
 }
 
 void FrequencyCtrlWeeklyDetails::WriteControls()
@@ -111,25 +100,12 @@ void FrequencyCtrlWeeklyDetails::ReadControls()
         interval = typed;
 }
 
-void FrequencyCtrlWeeklyDetails::UpdateUnitLabel()
+void FrequencyCtrlWeeklyDetails::UpdateControls()
 {
-    ReadControls();
-    Get<QLabel>(kUnitLabel)->setText(QString::fromStdWString(UnitWord(interval, L"week", L"weeks")));
-}
-
-void FrequencyCtrlWeeklyDetails::OnIntervalChanged()
-{
-    ReadControls();
-    UpdateUnitLabel();
-    Changed(this);
-}
-
-void FrequencyCtrlWeeklyDetails::OnDayClicked()
-{
-    ReadControls();
+    ShowUnit(kUnitLabel, interval, L"week", L"weeks");
+    // Unchecking the last day checks Monday again: a weekly rule falls due on some day.
     if (std::none_of(checked.begin(), checked.end(), [](bool on) { return on; })) {
         checked[Monday] = true;
         Get<QCheckBox>(kMonday)->setChecked(true);
     }
-    Changed(this);
 }

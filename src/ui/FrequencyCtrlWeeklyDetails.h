@@ -8,23 +8,19 @@
 
 // The details of a weekly rule: the interval in weeks and the weekdays it falls due on. At least
 // one day stays checked.
-class FrequencyCtrlWeeklyDetails : public DetailsPanel<FrequencyWeekly>, public FrequencyCtrlDetails {
+class FrequencyCtrlWeeklyDetails : public FrequencyCtrlKindDetails<FrequencyWeekly> {
 public:
     explicit FrequencyCtrlWeeklyDetails(FrequencyWeekly& owner);
 
-    void Create(DetailsPanelParent& parent) override;
     Values GetValues() const override;
 
 private:
-    void OnInitDialog();
-    void BuildLayout(const DialogUnits& units);
+    void OnInitDialog() override;
+    void BuildLayout(LayoutDialog& window, const TemplateRows& rows) override;
     void WriteControls();
-    void ReadControls();
-    void UpdateUnitLabel();
-    void OnIntervalChanged();
-    void OnDayClicked();
+    void ReadControls() override;
+    void UpdateControls() override;
 
-    FrequencyWeekly* owner;
     // Monday first.
     std::array<bool, 7> checked{};
     std::int32_t interval = 1;

@@ -1,11 +1,10 @@
 #include "ui/FrequencyCtrlYearlyDetails.h"
 
+#include "ui/ComboBoxItems.h"
 #include "ui/ControlIds.h"
-#include "ui/layout/LayoutMgr.h"
+#include "ui/DialogTemplate.h"
 
 #include <QComboBox>
-#include <QDialog>
-#include <QLabel>
 #include <QRadioButton>
 
 namespace {
@@ -27,18 +26,8 @@ constexpr int kLastDay = 31;
 } // namespace
 
 FrequencyCtrlYearlyDetails::FrequencyCtrlYearlyDetails(FrequencyYearly& owner)
-    : owner(&owner)
+    : FrequencyCtrlKindDetails(owner, kDialog)
 {
-}
-
-void FrequencyCtrlYearlyDetails::Create(DetailsPanelParent& parent)
-{
-    auto* window = NewWindow<QDialog>(parent);
-    BuildFromTemplate(kDialog, *window);
-    // The panels laid out by a pane tree keep its margins from the frame; this one lines up with them.
-    for (QWidget* control : window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-        control->move(control->pos() + QPoint(LayoutMgr::kMarginX, LayoutMgr::kMarginY));
-    OnInitDialog();
 }
 
 FrequencyYearly::Values FrequencyCtrlYearlyDetails::GetValues() const
@@ -58,13 +47,19 @@ void FrequencyCtrlYearlyDetails::OnInitDialog()
     SelectValue(*Get<QComboBox>(kWeekdayMonth), MonthTable, values.month);
     FillNumbers(*Get<QComboBox>(kFixedDay), kLastDay);
     SelectNumber(*Get<QComboBox>(kFixedDay), values.every_month_day);
-    OnModeClicked();
+    OnControlChanged();
 
-    for (const int id : {kEvery, kOnThe})
-        QObject::connect(Get<QRadioButton>(id), &QRadioButton::clicked, Window(), [this] { OnModeClicked(); });
-    for (const int id : {kFixedMonth, kFixedDay, kOrdinal, kWeekday, kWeekdayMonth})
-        QObject::connect(Get<QComboBox>(id), &QComboBox::currentIndexChanged, Window(),
-                         [this] { OnSelectionChanged(); });
+    ConnectChanges<QRadioButton>({kEvery, kOnThe}, &QRadioButton::clicked);
+    ConnectChanges<QComboBox>({kFixedMonth, kFixedDay, kOrdinal, kWeekday, kWeekdayMonth},
+                              &QComboBox::currentIndexChanged);
+}
+
+// No pane tree: the panels laid out by one keep its margins from the frame, and this one lines up
+// with them.
+void FrequencyCtrlYearlyDetails::BuildLayout(LayoutDialog& window, const TemplateRows&)
+{
+    for (QWidget* control : window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        control->move(control->pos() + QPoint(LayoutMgr::kMarginX, LayoutMgr::kMarginY));
 }
 
 void FrequencyCtrlYearlyDetails::ReadControls()
@@ -77,19 +72,11 @@ void FrequencyCtrlYearlyDetails::ReadControls()
     ReadValue(*Get<QComboBox>(kWeekdayMonth), MonthTable, values.month);
 }
 
-void FrequencyCtrlYearlyDetails::OnModeClicked()
+void FrequencyCtrlYearlyDetails::UpdateControls()
 {
-    ReadControls();
     const bool fixedDay = values.timing_mode == FixedDay;
     for (const int id : {kFixedMonth, kFixedDay})
         Get<QWidget>(id)->setEnabled(fixedDay);
     for (const int id : {kOrdinal, kWeekday, kWeekdayMonth, kOfLabel})
         Get<QWidget>(id)->setEnabled(!fixedDay);
-    Changed(this);
-}
-
-void FrequencyCtrlYearlyDetails::OnSelectionChanged()
-{
-    ReadControls();
-    Changed(this);
 }

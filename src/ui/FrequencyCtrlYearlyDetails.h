@@ -6,19 +6,17 @@
 
 // The details of a yearly rule: either a fixed day of a month, or a weekday of a week of a month.
 // Its controls stay where the template puts them.
-class FrequencyCtrlYearlyDetails : public DetailsPanel<FrequencyYearly>, public FrequencyCtrlDetails {
+class FrequencyCtrlYearlyDetails : public FrequencyCtrlKindDetails<FrequencyYearly> {
 public:
     explicit FrequencyCtrlYearlyDetails(FrequencyYearly& owner);
 
-    void Create(DetailsPanelParent& parent) override;
     Values GetValues() const override;
 
 private:
-    void OnInitDialog();
-    void ReadControls();
-    void OnModeClicked();
-    void OnSelectionChanged();
+    void OnInitDialog() override;
+    void BuildLayout(LayoutDialog& window, const TemplateRows& rows) override;
+    void ReadControls() override;
+    void UpdateControls() override;
 
-    FrequencyYearly* owner;
     FrequencyYearly::Values values{};
 };

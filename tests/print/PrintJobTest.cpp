@@ -3,7 +3,7 @@
 
 #include "print/PrintJob.h"
 #include "roster/Schedule.h"
-#include "storage/SampleRoster.h"
+#include "roster/SampleRoster.h"
 
 #include <QFile>
 #include <QPrinter>

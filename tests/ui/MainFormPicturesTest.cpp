@@ -3,7 +3,7 @@
 
 #include "ui/FrequencyPanels.h"
 
-#include "storage/SampleRoster.h"
+#include "roster/SampleRoster.h"
 
 #include <QApplication>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "storage/SampleRoster.h"
+#include "roster/SampleRoster.h"
 
 #include "recurrence/Today.h"
 #include "recurrence/Vocabulary.h"

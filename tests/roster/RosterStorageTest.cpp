@@ -2,8 +2,7 @@
 #include "roster/RosterCollection.h"
 #include "storage/AtomicFileWriter.h"
 #include "storage/DataFolder.h"
-#include "storage/SampleRoster.h"
-#include "storage/UnreadableFile.h"
+#include "roster/SampleRoster.h"
 
 #include "FreshDataFolder.h"
 
@@ -298,37 +297,6 @@ TEST_F(RosterStorageTest, ReaderErrorFailsTheWholeLoad)
     EXPECT_EQ(collection.Count(), 0);
     EXPECT_TRUE(recorder.events.empty());
     EXPECT_EQ(collection.LastStorageReport().load, LoadResult::Unreadable);
-}
-
-TEST(UnreadableFile, TakesTheNextFreeNameAndReplacesNothing)
-{
-    const fs::path folder = TestHome() / "unreadable-names";
-    fs::remove_all(folder);
-    fs::create_directories(folder);
-    const fs::path file = folder / "rosters.xml";
-    std::tm when{};
-    when.tm_year = 2026 - 1900;
-    when.tm_mon = 11;
-    when.tm_mday = 10;
-    when.tm_hour = 9;
-    when.tm_min = 55;
-    when.tm_sec = 1;
-
-    std::vector<std::string> keptNames;
-    for (const char* contents : {"first", "second", "third"}) {
-        std::ofstream(file) << contents;
-        const auto keptAs = UnreadableFile::SetAside(file, when);
-        ASSERT_TRUE(keptAs);
-        keptNames.push_back(keptAs->filename().string());
-        std::ifstream in(*keptAs);
-        std::string read;
-        in >> read;
-        EXPECT_EQ(read, contents);
-    }
-    EXPECT_EQ(keptNames, (Names{"rosters.xml.unreadable-20261210-095501", "rosters.xml.unreadable-20261210-095501-2",
-                                "rosters.xml.unreadable-20261210-095501-3"}));
-    fs::remove(file);
-    EXPECT_FALSE(UnreadableFile::SetAside(file, when));
 }
 
 TEST_F(RosterStorageTest, InterruptedSaveLeavesThePreviousFile)
