@@ -6,7 +6,7 @@ packages=(
   cmake ninja-build g++
   qt6-base-dev qt6-svg-dev
   libboost-date-time-dev libboost-dev
-  libloki-dev libpugixml-dev
+  libloki-dev libpugixml-dev libexpat1-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation
   # Test-only: the printing tests read the PDF files they print.

@@ -2,6 +2,8 @@
 
 #include "storage/AtomicFileWriter.h"
 #include "storage/FileBytes.h"
+#include "storage/Utf8.h"
+#include "storage/WellFormedXml.h"
 
 #include <pugixml.hpp>
 
@@ -18,20 +20,6 @@ namespace {
 constexpr unsigned kParseOptions = pugi::parse_default | pugi::parse_declaration | pugi::parse_comments
     | pugi::parse_pi;
 constexpr const char* kIndentUnit = "  ";
-
-// The engine accepts content beside the document element, which XML forbids; reading only the first
-// element of such a file would lose the rest at the next save.
-bool HasOneRootOnly(const pugi::xml_document& document)
-{
-    int elements = 0;
-    for (const pugi::xml_node child : document.children()) {
-        if (child.type() == pugi::node_element)
-            ++elements;
-        else if (child.type() == pugi::node_pcdata || child.type() == pugi::node_cdata)
-            return false;
-    }
-    return elements == 1;
-}
 
 class StringWriter : public pugi::xml_writer {
 public:
@@ -77,13 +65,17 @@ bool XmlDocument::Load(const std::wstring& path)
     try {
         // The engine's own allocator lets it parse the file's bytes where they lie.
         std::optional<FileBytes> contents = FileBytes::ReadRegularFile(
-            pugi::as_utf8(path), pugi::get_memory_allocation_function(), pugi::get_memory_deallocation_function());
+            ToUtf8(path), pugi::get_memory_allocation_function(), pugi::get_memory_deallocation_function());
         if (!contents || !CreateEngine())
             return false;
         this->path = path;
+        // Only a well-formed document goes to the engine: what it would read of anything else could
+        // not be saved back as it was.
+        if (!IsWellFormedXml(contents->View()))
+            return false;
         // The engine owns the bytes from here on, whether or not they parse.
         const std::size_t size = contents->Size();
-        if (engine->load_buffer_inplace_own(contents->Release(), size, kParseOptions) && HasOneRootOnly(*engine))
+        if (engine->load_buffer_inplace_own(contents->Release(), size, kParseOptions))
             return true;
         // A failed parse leaves a fragment behind; callers must not mistake it for the file.
         engine->reset();
@@ -154,7 +146,7 @@ bool XmlDocument::Save(const std::optional<std::wstring>& path)
         const std::wstring& target = path ? *path : this->path;
         if (target.empty())
             return false;
-        const std::string file = pugi::as_utf8(target);
+        const std::string file = ToUtf8(target);
         std::string text;
         ReserveRoomFor(file, text);
         StringWriter writer(text);

@@ -25,9 +25,18 @@ Result Guarded(Result failure, Body body) noexcept
     }
 }
 
-bool IsAscii(wchar_t c)
+// ASCII that XML 1.0 can carry as it is: everything from the blank on, and tab, line feed and
+// carriage return below it.
+bool IsPlainAscii(wchar_t c)
 {
-    return c >= 0 && c < 0x80;
+    return (c >= 0x20 && c < 0x80) || c == L'\t' || c == L'\n' || c == L'\r';
+}
+
+// What XML 1.0 can carry at all. Lone surrogates only reach here as the path converter's escapes
+// for bytes that are not UTF-8.
+bool IsXmlChar(wchar_t c)
+{
+    return IsPlainAscii(c) || (c >= 0x80 && c < 0xD800) || (c > 0xDFFF && c < 0xFFFE) || (c > 0xFFFF && c <= 0x10FFFF);
 }
 
 bool IsAscii(std::string_view bytes)
@@ -36,12 +45,16 @@ bool IsAscii(std::string_view bytes)
 }
 
 // The program's names and nearly all of its values are ASCII, where one code unit is one byte: that
-// needs neither the engine's two passes nor its buffers. Other text goes through the engine.
+// needs neither the engine's two passes nor its buffers. Other text goes through the engine, with
+// every character XML cannot carry replaced by U+FFFD: written raw or as a character reference it
+// would make the whole file unreadable.
 std::string ToUtf8(std::wstring_view text)
 {
-    if (std::all_of(text.begin(), text.end(), [](wchar_t c) { return IsAscii(c); }))
+    if (std::all_of(text.begin(), text.end(), IsPlainAscii))
         return std::string(text.begin(), text.end());
-    return pugi::as_utf8(std::wstring(text));
+    std::wstring carried(text);
+    std::replace_if(carried.begin(), carried.end(), [](wchar_t c) { return !IsXmlChar(c); }, L'\uFFFD');
+    return pugi::as_utf8(carried);
 }
 
 // Text as the engine takes it, UTF-8 and NUL-terminated. Reading a file asks for a handful of
@@ -70,7 +83,7 @@ private:
     bool CopyAscii(std::wstring_view text)
     {
         for (std::size_t i = 0; i < text.size(); ++i) {
-            if (!IsAscii(text[i]))
+            if (!IsPlainAscii(text[i]))
                 return false;
             shortText[i] = static_cast<char>(text[i]);
         }

@@ -235,7 +235,9 @@ TEST_F(XmlDocumentTest, LoadFailsForFilesThatAreNoDocument)
     EXPECT_EQ(document.EngineVersion(), 0);
 
     for (const char* contents : {"", "<?xml version='1.0'?>", "<r><a name='x'/>", "<r><a name='x", "<r></s>",
-                                 "<r/><s/>", "<r/><![CDATA[x]]>"}) {
+                                 "<r/><s/>", "<r/><![CDATA[x]]>", "<r a='&eacute;'/>", "<r>&nbsp;</r>",
+                                 "<r a='1<2'/>", "<r a='1' a='2'/>", "<r>\x01</r>", "<r a='&#1;'/>",
+                                 "<r a='\xC3'/>", "<!DOCTYPE r [<!ENTITY e 'x'>]><r/>"}) {
         EXPECT_FALSE(document.Load(Write("bad.xml", contents))) << contents;
         EXPECT_TRUE(document.Root().IsNull()) << contents;
     }
@@ -373,6 +375,25 @@ TEST_F(XmlDocumentTest, AttributeValuesRoundTripReservedAndNonAsciiCharacters)
 
 // A roster file is data: whatever its DOCTYPE declares, loading it reads nothing else and
 // expands nothing.
+// A character XML cannot carry (a pasted control character, a lone surrogate from an older file)
+// would make the saved file unreadable: it is written as U+FFFD, and the file reads again.
+TEST_F(XmlDocumentTest, CharactersXmlCannotCarryAreWrittenAsReplacementCharacters)
+{
+    const std::wstring written = std::wstring(L"a\x01" L"b\x1F\tc\nd") + wchar_t(0xD800) + L"e\uFFFEf\uFFFF" +
+                                 std::wstring(1, L'\0') + L"\u00e9";
+    const std::wstring read = std::wstring(L"a\uFFFD" L"b\uFFFD\tc\nd\uFFFD" L"e\uFFFD" L"f\uFFFD\uFFFD\u00e9");
+    XmlDocument document;
+    ASSERT_TRUE(document.New(L"r", L"UTF-8", L"", L""));
+    ASSERT_TRUE(document.Root().SetAttribute(L"name", written));
+    ASSERT_TRUE(document.Root().SetAttribute(L"short", L"\x07"));
+    ASSERT_TRUE(document.Save((folder / "controls.xml").wstring()));
+
+    XmlDocument reread;
+    ASSERT_TRUE(reread.Load((folder / "controls.xml").wstring()));
+    EXPECT_EQ(reread.Root().GetAttribute(L"name"), read);
+    EXPECT_EQ(reread.Root().GetAttribute(L"short"), L"\uFFFD");
+}
+
 TEST_F(XmlDocumentTest, DoctypeWithAnExternalEntityReadsNothingOutsideTheFile)
 {
     const std::string secret = "secret-content-that-must-stay-outside";
