@@ -234,6 +234,31 @@ TEST_F(RosterStorageTest, NamesComeBackExactlyAsTyped)
 
 // A file that cannot be read must never cost the user its contents: it stays in the data folder
 // under a name of its own, and a later unreadable file does not take that name.
+// A home folder named in another encoding than UTF-8: its bytes must reach the file system as they
+// are, on reading and on writing alike.
+TEST_F(RosterStorageTest, DataFolderWhosePathIsNotUtf8LoadsSavesAndReloads)
+{
+    dataHome = dataHome / "Jos\xE9";
+    setenv("XDG_DATA_HOME", dataHome.c_str(), 1);
+    {
+        RosterCollection rosters;
+        ASSERT_FALSE(rosters.Load());
+        rosters.Add(Roster(L"Kitchen"));
+        ASSERT_TRUE(rosters.Save());
+        ASSERT_TRUE(rosters.LastStorageReport().saveWritten);
+    }
+    ASSERT_TRUE(std::filesystem::exists(dataHome / "Brindlewick" / "rosters.xml"));
+    RosterCollection reread;
+    ASSERT_TRUE(reread.Load());
+    ASSERT_EQ(reread.Count(), 1);
+    EXPECT_EQ(reread.At(0).GetName(), L"Kitchen");
+    reread.At(0).SetName(L"Bathroom");
+    ASSERT_TRUE(reread.Save());
+    RosterCollection again;
+    ASSERT_TRUE(again.Load());
+    EXPECT_EQ(again.At(0).GetName(), L"Bathroom");
+}
+
 TEST_F(RosterStorageTest, UnreadableFileIsSetAsideAndNeverOverwritten)
 {
     const std::regex setAsideName(R"(rosters\.xml\.unreadable-\d{8}-\d{6}(-\d+)?)");

@@ -5,10 +5,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <vector>
+
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -134,3 +138,46 @@ TEST_F(AtomicSaveTest, ReplaceRefusesADirectoryAndCleansUp)
 }
 
 } // namespace
+
+// People link the roster file into a synced folder: a save must go to the file the link leads to
+// and leave the link, or the synced copy silently stops changing.
+TEST_F(AtomicSaveTest, ReplaceWritesThroughSymbolicLinksAndKeepsThem)
+{
+    fs::create_directories(folder / "synced");
+    std::ofstream(folder / "synced" / "rosters.xml") << "old";
+    fs::create_symlink("synced/rosters.xml", folder / "relative.xml");
+    fs::create_symlink(folder / "relative.xml", folder / "chained.xml");
+    fs::create_symlink(folder / "synced" / "new.xml", folder / "dangling.xml");
+
+    ASSERT_TRUE(AtomicFileWriter::Replace(folder / "chained.xml", "through two links"));
+    EXPECT_TRUE(fs::is_symlink(folder / "chained.xml"));
+    EXPECT_TRUE(fs::is_symlink(folder / "relative.xml"));
+    EXPECT_EQ(Read(folder / "synced" / "rosters.xml"), "through two links");
+
+    ASSERT_TRUE(AtomicFileWriter::Replace(folder / "dangling.xml", "created"));
+    EXPECT_TRUE(fs::is_symlink(folder / "dangling.xml"));
+    EXPECT_EQ(Read(folder / "synced" / "new.xml"), "created");
+    EXPECT_EQ(FolderContents().size(), 4u) << "no temporary file left beside the links";
+}
+
+// A process killed between writing its temporary file and renaming it leaves the file behind;
+// the next save removes it, and only it.
+TEST_F(AtomicSaveTest, ReplaceRemovesTemporaryFilesOfProcessesThatAreGone)
+{
+    const pid_t gone = ::fork();
+    if (gone == 0)
+        ::_exit(0);
+    ASSERT_GT(gone, 0);
+    ::waitpid(gone, nullptr, 0);
+    const std::string dead = "rosters.xml.saving-" + std::to_string(gone) + "-0";
+    const std::string alive = "rosters.xml.saving-" + std::to_string(::getppid()) + "-3";
+    for (const std::string& name : {dead, alive, std::string("rosters.xml.saving-x-1"),
+                                    std::string("other.xml.saving-" + std::to_string(gone) + "-0")})
+        std::ofstream(folder / name) << "left over";
+
+    ASSERT_TRUE(AtomicFileWriter::Replace(folder / "rosters.xml", "new"));
+    Names names = FolderContents();
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (Names{"other.xml.saving-" + std::to_string(gone) + "-0", "rosters.xml", alive,
+                            "rosters.xml.saving-x-1"}));
+}
