@@ -3,6 +3,7 @@
 #include "ui/ControlIds.h"
 #include "ui/DialogTemplate.h"
 #include "ui/MessageBox.h"
+#include "ui/NameValidator.h"
 #include "ui/layout/ControlLookup.h"
 
 #include <QLineEdit>
@@ -27,6 +28,7 @@ AddPersonDlg::AddPersonDlg(bool editMode, QWidget* parent)
     BuildFromTemplate(kDialog, *this);
     setFixedSize(size());
     nameEdit = FindControl<QLineEdit>(this, AddPersonDlgId::kName);
+    nameEdit->setValidator(new NameValidator(nameEdit));
     connect(FindControl<QPushButton>(this, CommonId::kOk), &QPushButton::clicked, this, &AddPersonDlg::accept);
     connect(FindControl<QPushButton>(this, CommonId::kCancel), &QPushButton::clicked, this, &AddPersonDlg::reject);
 }

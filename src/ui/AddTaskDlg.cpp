@@ -3,6 +3,7 @@
 #include "ui/ControlIds.h"
 #include "ui/DialogTemplate.h"
 #include "ui/MessageBox.h"
+#include "ui/NameValidator.h"
 #include "ui/layout/ControlLookup.h"
 
 #include <QLabel>
@@ -29,6 +30,7 @@ AddTaskDlg::AddTaskDlg(bool editMode, QWidget* parent)
     BuildFromTemplate(kDialog, *this);
     setFixedSize(size());
     nameEdit = FindControl<QLineEdit>(this, kName);
+    nameEdit->setValidator(new NameValidator(nameEdit));
     connect(FindControl<QPushButton>(this, CommonId::kOk), &QPushButton::clicked, this, &AddTaskDlg::accept);
     connect(FindControl<QPushButton>(this, CommonId::kCancel), &QPushButton::clicked, this, &AddTaskDlg::reject);
 }
@@ -60,10 +62,17 @@ void AddTaskDlg::OnInitDialog()
     snapshot.New(L"snapshot", L"UTF-8", L"", L"");
     frequency->SaveXml(snapshot.Root());
     QWidget* placeholder = FindControl(this, kFrequencyPlaceholder);
-    const QRect area = placeholder->geometry();
+    QRect area = placeholder->geometry();
     delete placeholder;
 
     frequencyCtrl.Create(*this);
+    // The panels grow to their longest texts, in a large font too; the dialog grows with them
+    // rather than cut them off.
+    const int wider = frequencyCtrl.MinimumWidth() - area.width();
+    if (wider > 0) {
+        WidenBy(wider);
+        area.setWidth(area.width() + wider);
+    }
     frequencyCtrl.setGeometry(area);
     frequencyCtrl.show();
 
@@ -75,6 +84,15 @@ void AddTaskDlg::OnInitDialog()
     auto* okButton = FindControl<QPushButton>(this, CommonId::kOk);
     setTabOrder(lastInEditor, okButton);
     setTabOrder(okButton, FindControl<QPushButton>(this, CommonId::kCancel));
+}
+
+// The buttons keep to the right edge and the name field reaches it.
+void AddTaskDlg::WidenBy(int pixels)
+{
+    setFixedSize(width() + pixels, height());
+    for (QPushButton* button : findChildren<QPushButton*>(Qt::FindDirectChildrenOnly))
+        button->move(button->x() + pixels, button->y());
+    nameEdit->resize(nameEdit->width() + pixels, nameEdit->height());
 }
 
 // A task that is being edited may be left without a name; a new one may not. Blanks count as a

@@ -32,6 +32,7 @@ protected:
 
 private:
     void OnInitDialog();
+    void WidenBy(int pixels);
     void RestoreFrequency();
 
     std::wstring name;

@@ -36,6 +36,9 @@ bool CCheckedEdit::IsValid() const
     double value = 0;
     if (!boost::conversion::try_lexical_convert(number, value))
         return false;
+    long long whole = 0;
+    if (wholeNumbers && !boost::conversion::try_lexical_convert(number, whole))
+        return false;
     // The conversion also reads "nan" and "inf", which no field here can mean.
     if (!std::isfinite(value))
         return false;
@@ -50,8 +53,9 @@ QString CCheckedEdit::BalloonText() const
 {
     if (!hasMinimum || !hasMaximum)
         return {};
+    const int decimals = wholeNumbers ? 0 : 1;
     return ResourceString(BalloonResourceId::kRangeMessage)
-        .arg(QString::number(minimum, 'f', 1), QString::number(maximum, 'f', 1));
+        .arg(QString::number(minimum, 'f', decimals), QString::number(maximum, 'f', decimals));
 }
 
 void CCheckedEdit::OnTextChanged()

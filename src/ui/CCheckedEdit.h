@@ -20,6 +20,8 @@ public:
 
     void SetMinimum(double value);
     void SetMaximum(double value);
+    // A field for a count takes whole numbers only: "2.5" or "3e1" is refused like any bad text.
+    void SetWholeNumbers(bool on) { wholeNumbers = on; }
 
     // Whether the current text is one number within the bounds that are set.
     bool IsValid() const;
@@ -42,5 +44,6 @@ private:
     double maximum = 0;
     bool hasMinimum = false;
     bool hasMaximum = false;
+    bool wholeNumbers = false;
     QIcon balloonIcon;
 };

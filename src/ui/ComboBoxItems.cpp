@@ -10,7 +10,13 @@ void FillNumbers(QComboBox& combo, int last)
 
 void SelectNumber(QComboBox& combo, int number)
 {
-    combo.setCurrentIndex(number >= 1 && number <= combo.count() ? number - 1 : -1);
+    const QString text = QString::number(number);
+    int index = combo.findText(text);
+    if (index < 0) {
+        combo.addItem(text);
+        index = combo.count() - 1;
+    }
+    combo.setCurrentIndex(index);
 }
 
 void ReadNumber(const QComboBox& combo, std::int32_t& value)

@@ -10,7 +10,8 @@ class QComboBox;
 
 // Combo boxes that list numbers from 1 ("1", "2", ...): the item index is the number minus one.
 void FillNumbers(QComboBox& combo, int last);
-// Selects the number, or nothing when the list does not hold it.
+// Selects the number. A number the list does not offer (a value from a file) is added at its end,
+// so the list always shows what the rule holds.
 void SelectNumber(QComboBox& combo, int number);
 // The selected number; value is left alone when nothing is selected.
 void ReadNumber(const QComboBox& combo, std::int32_t& value);

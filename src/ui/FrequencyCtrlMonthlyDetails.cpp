@@ -23,7 +23,8 @@ constexpr ControlTemplate kControls[] = {
 };
 constexpr DialogTemplate kDialog = {kTemplate, nullptr, 177, 49, "MS Shell Dlg", 8, kControls};
 
-constexpr int kLongestInterval = 11;
+// Every month to once a year: the reader keeps intervals of 1 to 12.
+constexpr int kLongestInterval = 12;
 constexpr int kLastDay = 31;
 } // namespace
 

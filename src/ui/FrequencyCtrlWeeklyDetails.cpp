@@ -61,6 +61,7 @@ void FrequencyCtrlWeeklyDetails::OnInitDialog()
     intervalEdit->setAlignment(Qt::AlignRight);
     intervalEdit->SetMinimum(1.0);
     intervalEdit->SetMaximum(kLongestInterval);
+    intervalEdit->SetWholeNumbers(true);
     Refresh();
 
     ConnectChanges<CCheckedEdit>({kInterval}, &QLineEdit::textChanged);
@@ -86,18 +87,16 @@ void FrequencyCtrlWeeklyDetails::WriteControls()
     Get<CCheckedEdit>(kInterval)->setText(QString::number(interval));
 }
 
-// The interval is taken only while the field holds a whole number in range: the field itself
-// puts the last good text back when the user leaves it, and the model never sees anything else.
+// The interval is taken only while the field holds a whole number in range: the field refuses any
+// other text and puts the last good one back when the user leaves it.
 void FrequencyCtrlWeeklyDetails::ReadControls()
 {
     for (std::size_t day = 0; day < checked.size(); ++day)
         checked[day] = Get<QCheckBox>(kDayBoxes[day])->isChecked();
 
     const auto* intervalEdit = Get<CCheckedEdit>(kInterval);
-    bool isNumber = false;
-    const int typed = intervalEdit->text().toInt(&isNumber);
-    if (isNumber && intervalEdit->IsValid())
-        interval = typed;
+    if (intervalEdit->IsValid())
+        interval = intervalEdit->text().toInt();
 }
 
 void FrequencyCtrlWeeklyDetails::UpdateControls()

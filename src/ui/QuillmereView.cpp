@@ -6,6 +6,7 @@
 #include "ui/DateConversion.h"
 #include "ui/DialogTemplate.h"
 #include "ui/MessageBox.h"
+#include "ui/NameValidator.h"
 #include "ui/layout/ControlLookup.h"
 #include "ui/resources/UiResources.h"
 
@@ -82,6 +83,14 @@ public:
         : QStyledItemDelegate(parent)
         , handler(std::move(handler))
     {
+    }
+
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
+        if (auto* edit = qobject_cast<QLineEdit*>(editor))
+            edit->setValidator(new NameValidator(edit));
+        return editor;
     }
 
     void setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const override

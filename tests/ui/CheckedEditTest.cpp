@@ -48,6 +48,22 @@ INSTANTIATE_TEST_SUITE_P(Texts, CheckedEditValidity,
                                          ValidityCase{"1,5", false}, ValidityCase{"nan", false},
                                          ValidityCase{"inf", false}));
 
+TEST(CheckedEditValidity, WholeNumberFieldsRefuseFractionsAndExponents)
+{
+    CCheckedEdit field;
+    field.SetMinimum(1.0);
+    field.SetMaximum(52.0);
+    field.SetWholeNumbers(true);
+    for (const char* text : {"1", "52", "+7", "007"}) {
+        field.setText(QString::fromLatin1(text));
+        EXPECT_TRUE(field.IsValid()) << text;
+    }
+    for (const char* text : {"2.5", "2.0", "3e1", "1.", "53", "0"}) {
+        field.setText(QString::fromLatin1(text));
+        EXPECT_FALSE(field.IsValid()) << text;
+    }
+}
+
 TEST(CheckedEditText, BalloonTextNamesTheRangeOnlyWhenBothBoundsAreSet)
 {
     CCheckedEdit field;

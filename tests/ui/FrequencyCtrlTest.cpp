@@ -13,6 +13,7 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QLabel>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 
@@ -193,6 +194,54 @@ TEST_F(FrequencyEditor, MonthlyRuleOfThreeMonthsOpensWithThePluralUnit)
     EXPECT_EQ(Get<QComboBox>(MonthlyDetailsId::kDay).currentText(), "15");
     EXPECT_EQ(Text(MonthlyDetailsId::kUnitLabel), "months");
     EXPECT_EQ(Description(), "Every 3 months on the 15th day");
+}
+
+// Opening and closing the editor never changes a rule: a value its list does not offer (from a file)
+// is shown as an extra item at the end of the list.
+TEST_F(FrequencyEditor, StoredValuesTheListsDoNotOfferAreShownAndKept)
+{
+    struct Case {
+        int kind;
+        int interval;
+        int listId;
+        QString shown;
+        int items;
+    } const cases[] = {
+        {0, 40, DailyDetailsId::kInterval, "40", 30},
+        {0, 29, DailyDetailsId::kInterval, "29", 29},
+        {2, 12, MonthlyDetailsId::kInterval, "12", 12},
+    };
+    for (const Case& c : cases) {
+        Rule().selected = c.kind;
+        Rule().daily.every_n_days = c.interval;
+        Rule().monthly.every_nth_month = c.interval;
+        Open(true);
+        const auto& list = Get<QComboBox>(c.listId);
+        EXPECT_EQ(list.currentText(), c.shown);
+        EXPECT_EQ(list.count(), c.items);
+        EXPECT_EQ(list.itemText(list.count() - 1), c.shown);
+        Get<QPushButton>(CommonId::kOk).click();
+        EXPECT_EQ(c.kind == 0 ? Rule().daily.every_n_days : Rule().monthly.every_nth_month, c.interval);
+    }
+}
+
+// "2.5" is no week count: it is refused like any bad text, and leaving the field brings the last
+// good text back, so the field never shows what the rule does not hold.
+TEST_F(FrequencyEditor, WeeklyIntervalTakesWholeNumbersOnly)
+{
+    Rule().selected = 1;
+    Rule().weekly.every_n_weeks = 2;
+    Open();
+    auto& interval = Get<CCheckedEdit>(WeeklyDetailsId::kInterval);
+    interval.setFocus();
+    interval.selectAll();
+    QTest::keyClicks(&interval, "2.5");
+    EXPECT_FALSE(interval.IsValid());
+    EXPECT_EQ(interval.BalloonText(), "Please enter a number between 1 and 52.");
+    EXPECT_EQ(Rule().weekly.every_n_weeks, 2);
+    Get<QComboBox>(FrequencyCtrlId::kKind).setFocus();
+    EXPECT_EQ(interval.text(), "2");
+    EXPECT_EQ(Rule().weekly.every_n_weeks, 2);
 }
 
 TEST_F(FrequencyEditor, YearlyModesEnableTheirOwnLists)

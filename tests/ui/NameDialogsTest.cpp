@@ -11,8 +11,10 @@
 #include "roster/Task.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -113,6 +115,25 @@ TEST(NameDialogs, CancelKeepsTheOldNameAndEnterPressesOk)
     }
 }
 
+// A control character typed or pasted into a name would make the roster file unreadable to any
+// strict reader: the field drops it and keeps the rest.
+TEST(NameDialogs, NameFieldsDropWhatTheRosterFileCannotHold)
+{
+    InstallFrequencyPanels();
+    for (const bool taskDialog : {false, true}) {
+        NameDialog named({taskDialog, false, "", false});
+        ASSERT_TRUE(ShowActive(*named.dialog));
+        auto& field = Find<QLineEdit>(*named.dialog, AddPersonDlgId::kName);
+        field.clear();
+        QApplication::clipboard()->setText(QStringLiteral("An\u0001na\u001F \uFFFF") + QChar(0xD800) +
+                                           QStringLiteral("Z\u00f6e \U0001F9F9"));
+        field.paste();
+        EXPECT_EQ(field.text(), QStringLiteral("Anna Z\u00f6e \U0001F9F9"));
+        QTest::keyClicks(&field, QStringLiteral("!"));
+        EXPECT_EQ(field.text(), QStringLiteral("Anna Z\u00f6e \U0001F9F9!"));
+    }
+}
+
 TEST(NameDialogs, CaptionsStayInEditMode)
 {
     InstallFrequencyPanels();
@@ -122,7 +143,9 @@ TEST(NameDialogs, CaptionsStayInEditMode)
     }
 }
 
-TEST(AddTaskDlg, TheEditorTakesExactlyThePlaceholdersArea)
+// The editor takes the placeholder's place; where its panels need more room for their texts than
+// the template gave, the dialog grows to the right and keeps the buttons at its edge.
+TEST(AddTaskDlg, TheEditorTakesThePlaceholdersAreaWidenedForItsPanels)
 {
     InstallFrequencyPanels();
     Task task;
@@ -135,7 +158,15 @@ TEST(AddTaskDlg, TheEditorTakesExactlyThePlaceholdersArea)
     const auto* editor = dialog.findChild<FrequencyCtrl*>();
     ASSERT_NE(editor, nullptr);
     EXPECT_TRUE(editor->isVisible());
-    EXPECT_EQ(editor->geometry(), DialogUnits(dialog.font()).Rect(7, 23, 232, 109));
+    const QRect placeholder = DialogUnits(dialog.font()).Rect(7, 23, 232, 109);
+    EXPECT_EQ(editor->geometry().topLeft(), placeholder.topLeft());
+    EXPECT_EQ(editor->height(), placeholder.height());
+    EXPECT_GE(editor->width(), placeholder.width());
+    EXPECT_GE(editor->width(), editor->MinimumWidth());
+    const int widened = editor->width() - placeholder.width();
+    EXPECT_EQ(dialog.width(), DialogUnits(dialog.font()).X(246) + widened);
+    const auto* cancel = FindControl<QPushButton>(&dialog, CommonId::kCancel);
+    EXPECT_EQ(cancel->geometry().right(), DialogUnits(dialog.font()).Rect(189, 140, 50, 14).right() + widened);
 }
 
 TEST(AddTaskDlg, TabGoesFromTheNameThroughTheEditorToTheButtons)

@@ -145,6 +145,13 @@ bool LayoutMgr::LimitsWindowSize() const
     return window->isWindow();
 }
 
+int LayoutMgr::MinimumWidth() const
+{
+    if (!root)
+        return 0;
+    return root->MinWidth() + window->width() - GetLayoutRect().Width() + 2 * kMarginX;
+}
+
 void LayoutMgr::ApplySizeLimits()
 {
     const LayoutRect area = GetLayoutRect();

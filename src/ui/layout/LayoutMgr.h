@@ -38,6 +38,9 @@ public:
     // A fixed gap of 10 pixels.
     std::shared_ptr<PaneItem> NewSpacer() const;
 
+    // The narrowest the window can be without the tree cutting into a control; 0 without a tree.
+    int MinimumWidth() const;
+
     // The area to lay out: the window's client area.
     virtual LayoutRect GetLayoutRect() const;
     // Replaces the root and lays out again.
