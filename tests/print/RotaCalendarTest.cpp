@@ -100,7 +100,10 @@ print(json.dumps(events))
     for (const QJsonValue value : QJsonDocument::fromJson(python.readAllStandardOutput()).array()) {
         const QJsonObject o = value.toObject();
         const auto text = [&o](const char* key) { return o.value(QLatin1String(key)).toString().toStdString(); };
-        events.push_back({text("uid"), text("summary"), text("category"), text("start"), text("end"),
+        const QString category = o.value(QLatin1String("category")).toString();
+        events.push_back({text("uid"), text("summary"),
+                          QString(category).replace(QRegularExpression(",\\s*"), ",").toStdString(), text("start"),
+                          text("end"),
                           o.value(QLatin1String("stamped")).toBool()});
     }
     return events;
