@@ -7,10 +7,13 @@ packages=(
   qt6-base-dev qt6-svg-dev
   libboost-date-time-dev libboost-dev
   libloki-dev libpugixml-dev libexpat1-dev
+  libical-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation
   # Test-only: the printing tests read the PDF files they print.
   poppler-utils
+  # Test-only: a second, independent reader of the calendar files the rota exports.
+  python3-icalendar
 )
 
 missing=()

@@ -59,6 +59,20 @@ bool PrintJob::Preview(const QString& documentName)
     return true;
 }
 
+PrintJob::ExportResult PrintJob::ExportPdf(const QString& documentName, const QString& path)
+{
+    if (!printout.PreparePrinting())
+        return ExportResult::Refused;
+    QPrinter pdf(QPrinter::HighResolution);
+    pdf.setOutputFormat(QPrinter::PdfFormat);
+    pdf.setPageLayout(printer.pageLayout());
+    pdf.setDocName(documentName);
+    pdf.setOutputFileName(path);
+    const bool written = PrintPages(pdf);
+    printout.EndPrinting();
+    return written ? ExportResult::Written : ExportResult::NotWritten;
+}
+
 bool PrintJob::AskPrintDialog()
 {
     if (ActiveScript())

@@ -20,6 +20,10 @@ public:
     bool Print(const QString& documentName);
     // Prepares, then opens the preview of every page. False when the preparation refused.
     bool Preview(const QString& documentName);
+    // Prepares, then writes every page to a PDF file on the session printer's page setup, with no
+    // dialog. A refused preparation has shown its own message; a failed write has shown none.
+    enum class ExportResult { Written, Refused, NotWritten };
+    ExportResult ExportPdf(const QString& documentName, const QString& path);
 
 private:
     bool AskPrintDialog();

@@ -16,14 +16,14 @@ constexpr int kBold = 700, kNormal = 400;
 constexpr double kMarginInches = 0.3;
 // What a screen that reports no resolution is taken to have.
 constexpr int kUsualScreenDpi = 96;
+} // namespace
 
-// "Monday, Jan 5": the calendar's own English names, whatever the user's language.
-std::wstring DateText(const Date& day)
+// The calendar's own English names, whatever the user's language.
+std::wstring PrintedDateText(const Date& day)
 {
     return std::wstring(day.day_of_week().as_long_wstring()) + L", " + day.month().as_short_wstring() + L" " +
            std::to_wstring(day.day());
 }
-} // namespace
 
 RosterPrintout::RosterPrintout(PrintSource source)
     : source(std::move(source))
@@ -168,7 +168,7 @@ void RosterPrintout::DrawRow(PrintContext& dc, const ScheduleEntry& entry, int t
     const int width = contentRect.right - contentRect.left;
     const int x1 = contentRect.left + width / 4, x2 = contentRect.left + width / 2;
     const int bottom = top + rowHeight;
-    DrawCell(dc, PrintRect{contentRect.left, top, x1, bottom}, DateText(entry.date));
+    DrawCell(dc, PrintRect{contentRect.left, top, x1, bottom}, PrintedDateText(entry.date));
     DrawCell(dc, PrintRect{x1, top, x2, bottom}, entry.person);
     DrawCell(dc, PrintRect{x2, top, contentRect.right, bottom}, entry.task);
 }

@@ -17,6 +17,9 @@ class Roster;
 inline constexpr const wchar_t* kRosterBeyondCalendarMessage =
     L"The roster cannot be planned for this period: a due date lies beyond the last date the calendar knows.";
 
+// A schedule date as the printout shows it: "Monday, Jan 5".
+std::wstring PrintedDateText(const Date& day);
+
 // What the window that prints supplies to a printout.
 struct PrintSource {
     // Checks that the current roster can be printed; shows its own messages when it cannot.

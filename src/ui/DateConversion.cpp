@@ -48,3 +48,8 @@ QString ShortDateFormat()
         format.replace(QLatin1String("yy"), QLatin1String("yyyy"));
     return format;
 }
+
+Date DefaultUntilDate(const Date& from)
+{
+    return from + boost::gregorian::months(1);
+}

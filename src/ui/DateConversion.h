@@ -18,3 +18,7 @@ Date FromFieldDate(const QDate& day);
 // The display format of the date fields: the locale's short date with the year in full, as a
 // two-digit year would leave the century open.
 QString ShortDateFormat();
+
+// The Until date the main form starts with: a calendar month after From, by the calendar's month
+// step (31 January gives the last day of February; a month's last day, the next month's last day).
+Date DefaultUntilDate(const Date& from);

@@ -7,9 +7,11 @@
 #include "ui/DialogTemplate.h"
 #include "ui/MessageBox.h"
 #include "ui/NameValidator.h"
+#include "ui/SaveFileDialog.h"
 #include "ui/layout/ControlLookup.h"
 #include "ui/resources/UiResources.h"
 
+#include "print/ExportFileName.h"
 #include "print/PrintJob.h"
 #include "recurrence/Today.h"
 #include "roster/RosterCollection.h"
@@ -20,6 +22,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
 #include <QStyledItemDelegate>
 #include <QTreeWidget>
@@ -72,6 +75,7 @@ constexpr int kPrintFontPixels = 24;
 
 const QString kPersonExists = QStringLiteral("Person with this name already exists.");
 const QString kTaskExists = QStringLiteral("Task with this name already exists.");
+const QString kShowRota = QStringLiteral("Show &Rota...");
 
 // Hands a finished label edit to the view, which decides whether the item takes the new text. An
 // edit the user cancels never gets here, and the item keeps its label.
@@ -358,6 +362,10 @@ void QuillmereView::ConnectControls()
     connect(taskList, &QTreeWidget::itemSelectionChanged, this, &QuillmereView::OnTaskSelectionChanged);
     connect(deleteTaskButton, &QPushButton::clicked, this, &QuillmereView::OnDeleteTask);
     connect(printButton, &QPushButton::clicked, this, &QuillmereView::OnFilePrint);
+    connect(fromDate, &QDateEdit::dateChanged, this, &QuillmereView::PeriodChanged);
+    connect(untilDate, &QDateEdit::dateChanged, this, &QuillmereView::PeriodChanged);
+    rosterList->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(rosterList, &QListWidget::customContextMenuRequested, this, &QuillmereView::OnRosterContextMenu);
 }
 
 // The month step of the calendar keeps the day of the month, takes the last day of a shorter
@@ -366,7 +374,7 @@ void QuillmereView::SetPeriod()
 {
     const Date today = Today();
     fromDate->setDate(ToFieldDate(today));
-    untilDate->setDate(ToFieldDate(today + boost::gregorian::months(1)));
+    untilDate->setDate(ToFieldDate(DefaultUntilDate(today)));
 }
 
 Date QuillmereView::GetFromDate() const
@@ -436,9 +444,10 @@ void QuillmereView::OnRosterSelectionChanged()
     if (index < 0) {
         EnableRosterControls(false);
         ClearRosterDetails();
-        return;
+    } else {
+        SelectRoster(index);
     }
-    SelectRoster(index);
+    Q_EMIT CurrentRosterChanged();
 }
 
 void QuillmereView::SelectRoster(int index)
@@ -519,6 +528,7 @@ void QuillmereView::NewRoster()
     rosters.Add(Roster(L"New roster"));
     rosterList->setFocus();
     rosterList->editItem(rosterList->item(rosterList->count() - 1));
+    Q_EMIT RostersChanged();
 }
 
 void QuillmereView::OnDeleteRoster()
@@ -536,6 +546,8 @@ void QuillmereView::OnDeleteRoster()
     ArrangeRosterIcons();
     EnableRosterControls(false);
     ClearRosterDetails();
+    Q_EMIT RostersChanged();
+    Q_EMIT CurrentRosterChanged();
 }
 
 void QuillmereView::OnRenameRoster()
@@ -553,6 +565,7 @@ bool QuillmereView::OnRosterLabelEdited(int index, const QString& text)
     if (text.isEmpty() || index >= rosters.Count())
         return false;
     rosters.At(index).SetName(text.toStdWString());
+    Q_EMIT RostersChanged();
     return true;
 }
 
@@ -572,6 +585,7 @@ void QuillmereView::OnAddPerson()
     roster->AddPerson(std::make_unique<Person>(name));
     auto* row = new QListWidgetItem(Text(name), personList);
     row->setData(Qt::UserRole, Handle(roster->Persons().back()));
+    Q_EMIT RostersChanged();
 }
 
 // A new name is not checked against the others: two persons may end up with one name.
@@ -588,6 +602,7 @@ void QuillmereView::OnEditPerson()
     person->SetName(dialog.GetName());
     row->setText(Text(person->GetName()));
     row->setSelected(true);
+    Q_EMIT RostersChanged();
 }
 
 // Every person of the selected name leaves the roster, so the list is filled again from it: no row
@@ -602,6 +617,7 @@ void QuillmereView::OnDeletePerson()
     FillPersonList(*roster);
     editPersonButton->setEnabled(false);
     deletePersonButton->setEnabled(false);
+    Q_EMIT RostersChanged();
 }
 
 void QuillmereView::OnPersonSelectionChanged()
@@ -631,6 +647,7 @@ void QuillmereView::OnAddTask()
     roster->AddTask(std::move(task));
     AppendTaskRow(roster->Tasks().back());
     SizeTaskColumns();
+    Q_EMIT RostersChanged();
 }
 
 // The editor changes the task's rule while the dialog is open; Cancel puts the old rule back, so
@@ -649,6 +666,7 @@ void QuillmereView::OnEditTask()
     task->SetName(dialog.GetName());
     ShowTask(*row, *task);
     SizeTaskColumns();
+    Q_EMIT RostersChanged();
 }
 
 // With several rows selected only the first one's name goes; every task of that name goes with it.
@@ -663,6 +681,7 @@ void QuillmereView::OnDeleteTask()
     FillTaskList(*roster);
     editTaskButton->setEnabled(false);
     deleteTaskButton->setEnabled(false);
+    Q_EMIT RostersChanged();
 }
 
 void QuillmereView::OnTaskSelectionChanged()
@@ -676,17 +695,7 @@ void QuillmereView::OnTaskSelectionChanged()
 // print, and printing must not reach for a roster that is not there.
 bool QuillmereView::ValidateForPrinting()
 {
-    QStringList errors;
-    if (const Roster* roster = rosters.Current()) {
-        if (roster->PersonCount() == 0)
-            errors << QStringLiteral("No persons defined.");
-        if (roster->TaskCount() == 0)
-            errors << QStringLiteral("No tasks defined.");
-        if (GetFromDate() > GetUntilDate())
-            errors << QStringLiteral("  \u2022  The 'from' date is after the 'until' date.");
-    } else {
-        errors << QStringLiteral("No roster selected.");
-    }
+    const QStringList errors = PrintProblems();
     if (errors.isEmpty())
         return true;
 
@@ -698,6 +707,22 @@ bool QuillmereView::ValidateForPrinting()
     return false;
 }
 
+QStringList QuillmereView::PrintProblems() const
+{
+    QStringList errors;
+    if (const Roster* roster = rosters.Current()) {
+        if (roster->PersonCount() == 0)
+            errors << QStringLiteral("No persons defined.");
+        if (roster->TaskCount() == 0)
+            errors << QStringLiteral("No tasks defined.");
+        if (GetFromDate() > GetUntilDate())
+            errors << QStringLiteral("  \u2022  The 'from' date is after the 'until' date.");
+    } else {
+        errors << QStringLiteral("No roster selected.");
+    }
+    return errors;
+}
+
 void QuillmereView::OnFilePrint()
 {
     Print(false);
@@ -706,6 +731,37 @@ void QuillmereView::OnFilePrint()
 void QuillmereView::OnFilePrintPreview()
 {
     Print(true);
+}
+
+// Checked before the save dialog, so that the user is not asked for a file that cannot be made.
+void QuillmereView::OnFileExportPdf()
+{
+    const Roster* roster = rosters.Current();
+    if (!ValidateForPrinting() || !roster)
+        return;
+    const std::wstring proposed = ExportFileName(roster->GetName(), GetFromDate(), GetUntilDate(), L".pdf");
+    const QString path = SaveFileDialog::Ask(this, QStringLiteral("Export PDF"),
+                                             SaveFileDialog::InDocuments(QString::fromStdWString(proposed)),
+                                             QStringLiteral("PDF files (*.pdf)"));
+    if (path.isEmpty())
+        return;
+    PrintJob job(printout, printer, this);
+    if (job.ExportPdf(printDocument.GetTitle(), path) == PrintJob::ExportResult::NotWritten)
+        MessageBox::Error(this, QStringLiteral("The PDF file could not be written:\n%1").arg(path));
+}
+
+// The roster under the pointer becomes the current one, so that the menu acts on the roster the
+// user pointed at, as the list's own selection would after a left click.
+void QuillmereView::OnRosterContextMenu(const QPoint& position)
+{
+    QListWidgetItem* item = rosterList->itemAt(position);
+    if (!item)
+        return;
+    item->setSelected(true);
+    auto* menu = new QMenu(this);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->addAction(kShowRota, this, &QuillmereView::ShowRotaRequested);
+    menu->popup(rosterList->viewport()->mapToGlobal(position));
 }
 
 void QuillmereView::Print(bool preview)

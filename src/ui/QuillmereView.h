@@ -10,6 +10,7 @@
 #include <QIcon>
 #include <QPrinter>
 #include <QSize>
+#include <QStringList>
 
 #include <initializer_list>
 #include <memory>
@@ -41,6 +42,9 @@ public:
     void NewRoster();
     // True when the current roster may be printed; otherwise tells the user what is missing.
     bool ValidateForPrinting();
+    // What keeps the current roster from being printed, one line each; empty when it may be. Shows
+    // nothing, for windows that tell the user in their own way.
+    QStringList PrintProblems() const;
     // The period to print, both days included. It belongs to the view, not to a roster.
     Date GetFromDate() const;
     Date GetUntilDate() const;
@@ -54,6 +58,18 @@ public:
 public Q_SLOTS:
     void OnFilePrint();
     void OnFilePrintPreview();
+    // The printed pages written to a PDF file that the user names.
+    void OnFileExportPdf();
+
+Q_SIGNALS:
+    // Another roster is shown, or none.
+    void CurrentRosterChanged();
+    // The From or the Until date changed.
+    void PeriodChanged();
+    // Emitted after every command that changed the rosters.
+    void RostersChanged();
+    // The user asked for the rota of the current roster from the roster list's context menu.
+    void ShowRotaRequested();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -95,6 +111,7 @@ private:
     void OnEditTask();
     void OnDeleteTask();
     void OnTaskSelectionChanged();
+    void OnRosterContextMenu(const QPoint& position);
     void Print(bool preview);
 
     RosterCollection& rosters;

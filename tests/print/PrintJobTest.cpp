@@ -180,3 +180,23 @@ TEST_F(PrintJobTest, PrintsTheSampleRosterToPdf)
     EXPECT_EQ(rows.front(), QStringLiteral("Wednesday, Mar 10 John Clean sink"));
     EXPECT_EQ(rows.back(), QStringLiteral("Tuesday, Jun 29 Linda Clean sink"));
 }
+
+TEST_F(PrintJobTest, PdfExportWritesThePrintedPagesWithoutADialog)
+{
+    PlanRows(200);
+    script.AnswerNext(true);
+    ASSERT_TRUE(job.Print(kDocumentName));
+    const QString printed = printer.outputFileName();
+    const QString exported = QString::fromStdString((TestHome() / "exported.pdf").string());
+
+    EXPECT_EQ(job.ExportPdf(kDocumentName, exported), PrintJob::ExportResult::Written);
+    EXPECT_EQ(script.PrintDialogsAsked(), 1) << "the export asks no dialog";
+    EXPECT_EQ(PdfPages(exported), PdfPages(printed));
+    EXPECT_EQ(PdfText(exported), PdfText(printed));
+    EXPECT_EQ(PdfInfo(exported, QStringLiteral("Title")), kDocumentName);
+
+    const QString nowhere = QString::fromStdString((TestHome() / "no-such-folder" / "x.pdf").string());
+    EXPECT_EQ(job.ExportPdf(kDocumentName, nowhere), PrintJob::ExportResult::NotWritten);
+    valid = false;
+    EXPECT_EQ(job.ExportPdf(kDocumentName, exported), PrintJob::ExportResult::Refused);
+}
