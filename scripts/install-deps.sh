@@ -14,6 +14,8 @@ packages=(
   poppler-utils
   # Test-only: a second, independent reader of the calendar files the rota exports.
   python3-icalendar
+  # Test-only: the test run checks that the sources follow .clang-format.
+  clang-format
 )
 
 missing=()
