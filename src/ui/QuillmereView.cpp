@@ -508,6 +508,7 @@ void QuillmereView::EnableRosterControls(bool on)
 void QuillmereView::NewRoster()
 {
     rosters.Add(Roster(L"New roster"));
+    Q_EMIT RostersChanged();
     rosterList->setFocus();
     rosterList->editItem(rosterList->item(rosterList->count() - 1));
 }
@@ -527,6 +528,7 @@ void QuillmereView::OnDeleteRoster()
     ArrangeRosterIcons();
     EnableRosterControls(false);
     ClearRosterDetails();
+    Q_EMIT RostersChanged();
 }
 
 void QuillmereView::OnRenameRoster()
@@ -544,6 +546,7 @@ bool QuillmereView::OnRosterLabelEdited(int index, const QString& text)
     if (text.isEmpty() || index >= rosters.Count())
         return false;
     rosters.At(index).SetName(text.toStdWString());
+    Q_EMIT RostersChanged();
     return true;
 }
 
@@ -563,6 +566,7 @@ void QuillmereView::OnAddPerson()
     roster->AddPerson(std::make_unique<Person>(name));
     auto* row = new QListWidgetItem(Text(name), personList);
     row->setData(Qt::UserRole, Handle(roster->Persons().back()));
+    Q_EMIT RostersChanged();
 }
 
 // A new name is not checked against the others: two persons may end up with one name.
@@ -579,6 +583,7 @@ void QuillmereView::OnEditPerson()
     person->SetName(dialog.GetName());
     row->setText(Text(person->GetName()));
     row->setSelected(true);
+    Q_EMIT RostersChanged();
 }
 
 // Every person of the selected name leaves the roster, so the list is filled again from it: no row
@@ -593,6 +598,7 @@ void QuillmereView::OnDeletePerson()
     FillPersonList(*roster);
     editPersonButton->setEnabled(false);
     deletePersonButton->setEnabled(false);
+    Q_EMIT RostersChanged();
 }
 
 void QuillmereView::OnPersonSelectionChanged()
@@ -622,10 +628,12 @@ void QuillmereView::OnAddTask()
     roster->AddTask(std::move(task));
     AppendTaskRow(roster->Tasks().back());
     SizeTaskColumns();
+    Q_EMIT RostersChanged();
 }
 
 // The editor changes the task's rule while the dialog is open; Cancel puts the old rule back, so
-// the row shows the task's rule either way.
+// the row shows the task's rule either way. The rule was changed and put back in the records, so
+// the change is told whichever button closed the dialog.
 void QuillmereView::OnEditTask()
 {
     QTreeWidgetItem* row = taskList->topLevelItem(FirstSelectedRow(*taskList));
@@ -635,11 +643,12 @@ void QuillmereView::OnEditTask()
     AddTaskDlg dialog(true, QWidget::window());
     dialog.SetFrequency(task->GetFrequency());
     dialog.SetName(task->GetName());
-    if (dialog.exec() != QDialog::Accepted)
-        return;
-    task->SetName(dialog.GetName());
-    ShowTask(*row, *task);
-    SizeTaskColumns();
+    if (dialog.exec() == QDialog::Accepted) {
+        task->SetName(dialog.GetName());
+        ShowTask(*row, *task);
+        SizeTaskColumns();
+    }
+    Q_EMIT RostersChanged();
 }
 
 // With several rows selected only the first one's name goes; every task of that name goes with it.
@@ -654,6 +663,7 @@ void QuillmereView::OnDeleteTask()
     FillTaskList(*roster);
     editTaskButton->setEnabled(false);
     deleteTaskButton->setEnabled(false);
+    Q_EMIT RostersChanged();
 }
 
 void QuillmereView::OnTaskSelectionChanged()

@@ -55,6 +55,11 @@ public Q_SLOTS:
     void OnFilePrint();
     void OnFilePrintPreview();
 
+Q_SIGNALS:
+    // A command has changed the rosters (one added, renamed or deleted; a person or task added,
+    // edited or deleted). Sent once the command is over, so the records are complete.
+    void RostersChanged();
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
