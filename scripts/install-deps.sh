@@ -9,8 +9,12 @@ packages=(
   libloki-dev libpugixml-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation
-  # Test-only: the printing tests read the PDF files they print.
+  # Test-only: the printing tests read the PDF files they print; the desktop entry and the AppStream
+  # metainfo are checked with the desktop's own validators.
   poppler-utils
+  desktop-file-utils appstream
+  # Benchmark-only: the start-up benchmark times whole processes.
+  hyperfine
 )
 
 missing=()
