@@ -13,6 +13,7 @@
 #include "storage/SampleRoster.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QMenu>
@@ -64,6 +65,8 @@ CMainFrame::CMainFrame(RosterCollection& rosters, QWidget* parent)
 CMainFrame::~CMainFrame()
 {
     SaveAtExitOnce();
+    // The form's children go after this part of the frame; a name editor they close must not reach it.
+    view->disconnect(this);
 }
 
 // The look is the desktop's own Qt style and palette, light or dark; what is recorded only keeps
@@ -73,11 +76,15 @@ void CMainFrame::RecordLook()
     Settings().setValue(kLookKey, AppResourceId::kApplicationLook);
 }
 
+// The sample roster is a change like any other: saved at once, a first run that is killed does not
+// have to start over.
 void CMainFrame::LoadRosters()
 {
     rosters.Load();
-    if (rosters.IsFirstRun())
-        rosters.Add(BuildSampleRoster());
+    if (!rosters.IsFirstRun())
+        return;
+    rosters.Add(BuildSampleRoster());
+    saver.SaveAfterChange();
 }
 
 void CMainFrame::CreateMenuBar()
@@ -154,11 +161,11 @@ void CMainFrame::OnAppAbout()
     about.exec();
 }
 
-// Once the window has closed, whatever a command still finishes goes nowhere: the exit save has
-// been made, and it is the last one.
+// From the exit on, changes wait for the exit save, which takes them all at once; one that a
+// command still finishes after it goes nowhere, as the exit save is the last one.
 void CMainFrame::OnRostersChanged()
 {
-    if (!exitSaved)
+    if (!exiting)
         saver.SaveAfterChange();
 }
 
@@ -181,9 +188,11 @@ void CMainFrame::RestorePlacement()
     FitOnScreen(!restored);
 }
 
+// Before the window is shown the window system has not told the size of its frame yet, so the
+// window is fitted again once it is on the screen.
 void CMainFrame::FitOnScreen(bool centre)
 {
-    QScreen* screen = QGuiApplication::screenAt(geometry().center());
+    QScreen* screen = QGuiApplication::screenAt(frameGeometry().center());
     if (!screen) {
         screen = QGuiApplication::primaryScreen();
         centre = true;
@@ -191,13 +200,16 @@ void CMainFrame::FitOnScreen(bool centre)
     if (!screen)
         return;
     const QRect area = screen->availableGeometry();
-    QRect placed = geometry();
-    placed.setSize(placed.size().boundedTo(area.size()).expandedTo(minimumSize()));
+    const QSize frameExtra = frameGeometry().size() - size();
+    resize(size().boundedTo(area.size() - frameExtra).expandedTo(minimumSize()));
+    QRect outer = frameGeometry();
     if (centre)
-        placed.moveCenter(area.center());
-    placed.moveTo(Inside(placed.left(), placed.width(), area.left(), area.width()),
-                  Inside(placed.top(), placed.height(), area.top(), area.height()));
-    setGeometry(placed);
+        outer.moveCenter(area.center());
+    const QPoint inside(Inside(outer.left(), outer.width(), area.left(), area.width()),
+                        Inside(outer.top(), outer.height(), area.top(), area.height()));
+    // Moving a window that is in place would shift it by its frame before it is shown.
+    if (inside != frameGeometry().topLeft())
+        move(inside);
 }
 
 void CMainFrame::showEvent(QShowEvent* event)
@@ -206,6 +218,7 @@ void CMainFrame::showEvent(QShowEvent* event)
     if (shownBefore)
         return;
     shownBefore = true;
+    FitOnScreen(false);
     // Over the window, once it is there, so that the user sees what started without its rosters.
     if (rosters.LastStorageReport().load == LoadResult::Unreadable)
         QTimer::singleShot(0, this, &CMainFrame::ReportUnreadableFile);
@@ -223,16 +236,20 @@ void CMainFrame::ReportUnreadableFile()
 
 void CMainFrame::closeEvent(QCloseEvent* event)
 {
-    if (!exitSaved)
+    if (!exiting)
         Settings().setValue(kGeometryKey, saveGeometry());
     SaveAtExitOnce();
     QMainWindow::closeEvent(event);
 }
 
+// A roster name still being typed is part of the user's work: it is taken before the save, as a
+// click elsewhere would take it.
 void CMainFrame::SaveAtExitOnce()
 {
-    if (exitSaved)
+    if (exiting)
         return;
-    exitSaved = true;
+    exiting = true;
+    if (QWidget* focus = QApplication::focusWidget(); focus && isAncestorOf(focus))
+        focus->clearFocus();
     saver.SaveAtExit();
 }

@@ -52,5 +52,5 @@ private:
     RosterSaver saver;
     QuillmereView* view = nullptr;
     bool shownBefore = false;
-    bool exitSaved = false;
+    bool exiting = false;
 };

@@ -122,7 +122,10 @@ bool QuillmereApp::TakeInstanceLock()
     instanceLock = std::make_unique<InstanceLock>(DataFolder::Ensure());
     if (instanceLock->Acquire() != InstanceLock::Result::HeldByOther)
         return true;
-    MessageBox::Error(nullptr, QStringLiteral("Brindlewick is already running."));
+    // Said on the terminal too, for a start from a script or a launcher that hides the box.
+    const QString text = QStringLiteral("Brindlewick is already running.");
+    std::fprintf(stderr, "%s\n", qPrintable(text));
+    MessageBox::Error(nullptr, text);
     exitCode = EXIT_FAILURE;
     return false;
 }
