@@ -699,6 +699,13 @@ bool QuillmereView::ValidateForPrinting()
     return false;
 }
 
+QPrinter& QuillmereView::Printer()
+{
+    if (!printer)
+        printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return *printer;
+}
+
 void QuillmereView::OnFilePrint()
 {
     Print(false);
@@ -712,7 +719,7 @@ void QuillmereView::OnFilePrintPreview()
 void QuillmereView::Print(bool preview)
 {
     // The job validates first: a roster that cannot be printed opens no dialog.
-    PrintJob job(printout, printer, this);
+    PrintJob job(printout, Printer(), this);
     const QString title = printDocument.GetTitle();
     if (preview)
         job.Preview(title);

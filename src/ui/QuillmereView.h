@@ -48,8 +48,9 @@ public:
     QSize GetDesignSize() const { return designSize; }
     // The document of the print jobs; its title names them.
     const QuillmereDoc& PrintDocument() const { return printDocument; }
-    // The printer and page settings of this session, kept from one print job to the next.
-    QPrinter& Printer() { return printer; }
+    // The printer and page settings of this session, kept from one print job to the next. Made on
+    // first use: asking the print system for its printers would hold up the window's start.
+    QPrinter& Printer();
 
 public Q_SLOTS:
     void OnFilePrint();
@@ -124,6 +125,6 @@ private:
     QDateEdit* fromDate = nullptr;
     QDateEdit* untilDate = nullptr;
     QuillmereDoc printDocument;
-    QPrinter printer{QPrinter::HighResolution};
+    std::unique_ptr<QPrinter> printer;
     RosterPrintout printout;
 };
