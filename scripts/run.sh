@@ -5,10 +5,5 @@ cd "$(dirname "$0")/.."
 
 bash scripts/install-deps.sh
 cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DBRINDLEWICK_TESTS=OFF
-cmake --build build/release
-
-app=build/release/src/app/brindlewick
-if [ -x "$app" ]; then
-  exec "$app" "$@"
-fi
-echo "Brindlewick's libraries are built; the main window is not part of this version yet."
+cmake --build build/release --target brindlewick -j2
+exec build/release/src/app/brindlewick "$@"
