@@ -10,12 +10,16 @@ packages=(
   libical-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation
-  # Test-only: the printing tests read the PDF files they print.
+  # Test-only: the printing tests read the PDF files they print; the desktop entry and the AppStream
+  # metainfo are checked with the desktop's own validators.
   poppler-utils
   # Test-only: a second, independent reader of the calendar files the rota exports.
   python3-icalendar
   # Test-only: the test run checks that the sources follow .clang-format.
   clang-format
+  desktop-file-utils appstream
+  # Benchmark-only: the start-up benchmark times whole processes.
+  hyperfine
 )
 
 missing=()

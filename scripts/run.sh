@@ -5,11 +5,10 @@ cd "$(dirname "$0")/.."
 
 bash scripts/install-deps.sh
 cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DBRINDLEWICK_TESTS=OFF
-cmake --build build/release
+cmake --build build/release --target brindlewick -j2
 
-app=build/release/src/app/brindlewick
 # The window needs a display; the exports do not, and can be asked for here too.
-if [ $# -eq 0 ] && [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+if [ $# -eq 0 ] && [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
   cat >&2 <<EOF
 No display found, so Brindlewick's window cannot open. The rota can still be exported without one:
   bash scripts/run.sh --export-pdf rota.pdf [--roster NAME] [--from YYYY-MM-DD] [--until YYYY-MM-DD]
@@ -18,7 +17,4 @@ No display found, so Brindlewick's window cannot open. The rota can still be exp
 EOF
   exit 1
 fi
-if [ -x "$app" ]; then
-  exec "$app" "$@"
-fi
-echo "Brindlewick's libraries are built; the main window is not part of this version yet."
+exec build/release/src/app/brindlewick "$@"

@@ -526,9 +526,9 @@ void QuillmereView::EnableRosterControls(bool on)
 void QuillmereView::NewRoster()
 {
     rosters.Add(Roster(L"New roster"));
+    Q_EMIT RostersChanged();
     rosterList->setFocus();
     rosterList->editItem(rosterList->item(rosterList->count() - 1));
-    Q_EMIT RostersChanged();
 }
 
 void QuillmereView::OnDeleteRoster()
@@ -651,7 +651,8 @@ void QuillmereView::OnAddTask()
 }
 
 // The editor changes the task's rule while the dialog is open; Cancel puts the old rule back, so
-// the row shows the task's rule either way.
+// the row shows the task's rule either way. The rule was changed and put back in the records, so
+// the change is told whichever button closed the dialog.
 void QuillmereView::OnEditTask()
 {
     QTreeWidgetItem* row = taskList->topLevelItem(FirstSelectedRow(*taskList));
@@ -661,11 +662,11 @@ void QuillmereView::OnEditTask()
     AddTaskDlg dialog(true, QWidget::window());
     dialog.SetFrequency(task->GetFrequency());
     dialog.SetName(task->GetName());
-    if (dialog.exec() != QDialog::Accepted)
-        return;
-    task->SetName(dialog.GetName());
-    ShowTask(*row, *task);
-    SizeTaskColumns();
+    if (dialog.exec() == QDialog::Accepted) {
+        task->SetName(dialog.GetName());
+        ShowTask(*row, *task);
+        SizeTaskColumns();
+    }
     Q_EMIT RostersChanged();
 }
 
@@ -723,6 +724,13 @@ QStringList QuillmereView::PrintProblems() const
     return errors;
 }
 
+QPrinter& QuillmereView::Printer()
+{
+    if (!printer)
+        printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return *printer;
+}
+
 void QuillmereView::OnFilePrint()
 {
     Print(false);
@@ -767,7 +775,7 @@ void QuillmereView::OnRosterContextMenu(const QPoint& position)
 void QuillmereView::Print(bool preview)
 {
     // The job validates first: a roster that cannot be printed opens no dialog.
-    PrintJob job(printout, printer, this);
+    PrintJob job(printout, Printer(), this);
     const QString title = printDocument.GetTitle();
     if (preview)
         job.Preview(title);

@@ -52,8 +52,9 @@ public:
     QSize GetDesignSize() const { return designSize; }
     // The document of the print jobs; its title names them.
     const QuillmereDoc& PrintDocument() const { return printDocument; }
-    // The printer and page settings of this session, kept from one print job to the next.
-    QPrinter& Printer() { return printer; }
+    // The printer and page settings of this session, kept from one print job to the next. Made on
+    // first use: asking the print system for its printers would hold up the window's start.
+    QPrinter& Printer();
 
 public Q_SLOTS:
     void OnFilePrint();
@@ -66,7 +67,8 @@ Q_SIGNALS:
     void CurrentRosterChanged();
     // The From or the Until date changed.
     void PeriodChanged();
-    // Emitted after every command that changed the rosters.
+    // A command has changed the rosters (one added, renamed or deleted; a person or task added,
+    // edited or deleted). Sent once the command is over, so the records are complete.
     void RostersChanged();
     // The user asked for the rota of the current roster from the roster list's context menu.
     void ShowRotaRequested();
@@ -136,6 +138,6 @@ private:
     QDateEdit* fromDate = nullptr;
     QDateEdit* untilDate = nullptr;
     QuillmereDoc printDocument;
-    QPrinter printer{QPrinter::HighResolution};
+    std::unique_ptr<QPrinter> printer;
     RosterPrintout printout;
 };

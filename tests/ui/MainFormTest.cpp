@@ -17,11 +17,13 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTreeWidget>
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <optional>
 
 using namespace MainFormId;
@@ -477,4 +479,101 @@ TEST_F(MainForm, ThePrintButtonStaysInTheCornerWhileTheListsGrow)
     EXPECT_GT(f.PersonList().height(), personList.height());
     EXPECT_GT(f.TaskList().height(), taskList.height());
     EXPECT_FALSE(view.GetDesignSize().isEmpty());
+}
+
+// The main window saves after every command that changed the rosters and only then, so each
+// command must say so exactly once, and a command that changed nothing must stay quiet.
+TEST_F(MainForm, EveryChangingCommandSaysOnceThatTheRostersChanged)
+{
+    const auto cancel = [](QDialog& dialog) {
+        QTest::mouseClick(&Find<QWidget>(dialog, CommonId::kCancel), Qt::LeftButton);
+    };
+    struct Case {
+        const char* command;
+        std::function<void(MainFormWindow&)> run;
+        int changes;
+    };
+    const Case cases[] = {
+        {"new roster", [](MainFormWindow& f) { f.Click(kNewRoster); }, 1},
+        {"rename roster",
+         [this](MainFormWindow& f) {
+             f.Click(kRenameRoster);
+             EditLabel(QStringLiteral("Bathroom"));
+         },
+         1},
+        {"rename roster cancelled",
+         [this](MainFormWindow& f) {
+             f.Click(kRenameRoster);
+             EditLabel(QStringLiteral("Bathroom"), Qt::Key_Escape);
+         },
+         0},
+        {"delete roster",
+         [this](MainFormWindow& f) {
+             messages.AnswerNext(true);
+             f.Click(kDeleteRoster);
+         },
+         1},
+        {"delete roster refused", [](MainFormWindow& f) { f.Click(kDeleteRoster); }, 0},
+        {"add person",
+         [](MainFormWindow& f) {
+             WhenDialogOpens(TypeNameAndOk(QStringLiteral("Sam")));
+             f.Click(kAddPerson);
+         },
+         1},
+        {"add person cancelled",
+         [cancel](MainFormWindow& f) {
+             WhenDialogOpens(cancel);
+             f.Click(kAddPerson);
+         },
+         0},
+        {"edit person",
+         [](MainFormWindow& f) {
+             f.ClickPerson(0);
+             WhenDialogOpens(TypeNameAndOk(QStringLiteral("Johnny")));
+             f.Click(kEditPerson);
+         },
+         1},
+        {"delete person",
+         [](MainFormWindow& f) {
+             f.ClickPerson(0);
+             f.Click(kDeletePerson);
+         },
+         1},
+        {"add task",
+         [](MainFormWindow& f) {
+             WhenDialogOpens(TypeNameAndOk(QStringLiteral("Mop")));
+             f.Click(kAddTask);
+         },
+         1},
+        {"edit task",
+         [](MainFormWindow& f) {
+             f.ClickTask(0);
+             WhenDialogOpens(TypeNameAndOk(QStringLiteral("Dusting")));
+             f.Click(kEditTask);
+         },
+         1},
+        {"edit task cancelled",
+         [cancel](MainFormWindow& f) {
+             f.ClickTask(0);
+             WhenDialogOpens(cancel);
+             f.Click(kEditTask);
+         },
+         1},
+        {"delete task",
+         [](MainFormWindow& f) {
+             f.ClickTask(0);
+             f.Click(kDeleteTask);
+         },
+         1},
+    };
+    for (const Case& c : cases) {
+        form.reset();
+        while (rosters.Count() > 0)
+            rosters.RemoveAt(0);
+        rosters.Add(MakeRoster(L"Kitchen", {L"John"}, {L"Dust"}));
+        MainFormWindow& f = Open();
+        QSignalSpy changed(&f.View(), &QuillmereView::RostersChanged);
+        c.run(f);
+        EXPECT_EQ(changed.count(), c.changes) << c.command;
+    }
 }
