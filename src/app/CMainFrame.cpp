@@ -7,6 +7,7 @@
 #include "ui/ControlIds.h"
 #include "ui/MessageBox.h"
 #include "ui/QuillmereView.h"
+#include "ui/RotaWindow.h"
 #include "ui/resources/UiResources.h"
 
 #include "roster/RosterCollection.h"
@@ -58,6 +59,8 @@ CMainFrame::CMainFrame(RosterCollection& rosters, QWidget* parent)
     setCentralWidget(view);
     CreateMenuBar();
     connect(view, &QuillmereView::RostersChanged, this, &CMainFrame::OnRostersChanged);
+    rota = new RotaWindow(*view, rosters, this);
+    connect(view, &QuillmereView::ShowRotaRequested, rota, &RotaWindow::ShowAndRaise);
     KeepFormWhole();
     RestorePlacement();
 }
@@ -93,11 +96,14 @@ void CMainFrame::CreateMenuBar()
     QMenu& file = *menuBar()->addMenu(QStringLiteral("&File"));
     AddCommand(file, QStringLiteral("&New roster...\tCtrl+N"), kNewRoster, &CMainFrame::OnNewRoster)
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    AddCommand(file, QStringLiteral("Show &Rota...\tCtrl+R"), kShowRota, &CMainFrame::OnShowRota)
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
     file.addSeparator();
     AddCommand(file, QStringLiteral("Print Pre&view"), kPrintPreview, &CMainFrame::OnFilePrintPreview);
     AddCommand(file, QStringLiteral("&Print...\tCtrl+P"), kPrint, &CMainFrame::OnFilePrint)
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     AddCommand(file, QStringLiteral("P&rint Setup..."), kPrintSetup, &CMainFrame::OnFilePrintSetup);
+    AddCommand(file, QStringLiteral("E&xport PDF..."), kExportPdf, &CMainFrame::OnFileExportPdf);
     file.addSeparator();
     AddCommand(file, QStringLiteral("E&xit"), kExit, &CMainFrame::OnAppExit);
 
@@ -127,6 +133,16 @@ QAction* CMainFrame::Command(int commandId) const
 void CMainFrame::OnNewRoster()
 {
     view->NewRoster();
+}
+
+void CMainFrame::OnShowRota()
+{
+    rota->ShowAndRaise();
+}
+
+void CMainFrame::OnFileExportPdf()
+{
+    view->OnFileExportPdf();
 }
 
 void CMainFrame::OnFilePrint()

@@ -7,6 +7,7 @@
 class QAction;
 class QMenu;
 class QuillmereView;
+class RotaWindow;
 class RosterCollection;
 
 // The main window: the menu bar over the main form. It reads the rosters when it is made, writes
@@ -38,6 +39,8 @@ private:
     void CreateMenuBar();
     QAction* AddCommand(QMenu& menu, const QString& label, int commandId, void (CMainFrame::*handler)());
     void OnNewRoster();
+    void OnShowRota();
+    void OnFileExportPdf();
     void OnFilePrint();
     void OnFilePrintPreview();
     void OnAppExit();
@@ -51,6 +54,7 @@ private:
     RosterCollection& rosters;
     RosterSaver saver;
     QuillmereView* view = nullptr;
+    RotaWindow* rota = nullptr;
     bool shownBefore = false;
     bool exiting = false;
 };

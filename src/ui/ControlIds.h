@@ -26,6 +26,9 @@ inline constexpr int kPrint = 57607;
 inline constexpr int kPrintSetup = 57606;
 inline constexpr int kExit = 57665;
 inline constexpr int kAbout = 57664;
+// Commands beyond the original menu.
+inline constexpr int kShowRota = 32790;
+inline constexpr int kExportPdf = 32791;
 } // namespace MenuCommandId
 
 // The main form and its controls.

@@ -753,7 +753,7 @@ void QuillmereView::OnFileExportPdf()
                                              QStringLiteral("PDF files (*.pdf)"));
     if (path.isEmpty())
         return;
-    PrintJob job(printout, printer, this);
+    PrintJob job(printout, Printer(), this);
     if (job.ExportPdf(printDocument.GetTitle(), path) == PrintJob::ExportResult::NotWritten)
         MessageBox::Error(this, QStringLiteral("The PDF file could not be written:\n%1").arg(path));
 }

@@ -3,6 +3,7 @@
 
 #include "ui/ControlIds.h"
 #include "ui/QuillmereView.h"
+#include "ui/RotaWindow.h"
 
 #include "print/PrintJob.h"
 
@@ -55,8 +56,9 @@ TEST_F(MainFrame, TheMenuHoldsTheCommandsInTheirOrderWithWorkingShortcuts)
     const QList<QAction*> menus = frame->menuBar()->actions();
     ASSERT_EQ(menus.size(), 2);
     EXPECT_EQ(menus[0]->text(), "&File");
-    EXPECT_EQ(Labels(*menus[0]->menu()), QStringList({"&New roster...\tCtrl+N", "-", "Print Pre&view",
-                                                      "&Print...\tCtrl+P", "P&rint Setup...", "-", "E&xit"}));
+    EXPECT_EQ(Labels(*menus[0]->menu()),
+              QStringList({"&New roster...\tCtrl+N", "Show &Rota...\tCtrl+R", "-", "Print Pre&view",
+                           "&Print...\tCtrl+P", "P&rint Setup...", "E&xport PDF...", "-", "E&xit"}));
     EXPECT_EQ(menus[1]->text(), "&Help");
     EXPECT_EQ(Labels(*menus[1]->menu()), QStringList({"&About Brindlewick..."}));
     EXPECT_EQ(frame->Command(kNewRoster)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_N));
@@ -69,6 +71,10 @@ TEST_F(MainFrame, TheMenuHoldsTheCommandsInTheirOrderWithWorkingShortcuts)
     PrintDialogScript printing;
     QTest::keyClick(frame.get(), Qt::Key_P, Qt::ControlModifier);
     EXPECT_EQ(printing.PrintDialogsAsked(), 1);
+    QTest::keyClick(frame.get(), Qt::Key_R, Qt::ControlModifier);
+    const auto* rota = frame->findChild<RotaWindow*>();
+    ASSERT_NE(rota, nullptr);
+    EXPECT_TRUE(rota->isVisible());
 }
 
 TEST_F(MainFrame, PrintCommandsWorkOnTheSessionsPrinter)

@@ -20,11 +20,11 @@ class Program : public FreshDataFolder {
 protected:
     std::unique_ptr<QProcess> Start() { return Start(Environment()); }
 
-    std::unique_ptr<QProcess> Start(const QProcessEnvironment& environment)
+    std::unique_ptr<QProcess> Start(const QProcessEnvironment& environment, const QStringList& arguments = {})
     {
         auto process = std::make_unique<QProcess>();
         process->setProcessEnvironment(environment);
-        process->start(QStringLiteral(BRINDLEWICK_PROGRAM), {});
+        process->start(QStringLiteral(BRINDLEWICK_PROGRAM), arguments);
         EXPECT_TRUE(process->waitForStarted(kPatienceMs));
         return process;
     }
@@ -145,5 +145,28 @@ TEST_F(Program, WithoutADisplayItSaysSoInOneLine)
     EXPECT_EQ(process->readAllStandardError(),
               "Brindlewick cannot start: no graphical display could be opened "
               "(is DISPLAY or WAYLAND_DISPLAY set?).\n");
+}
+
+// The exports need no display: the program hands such a command line to them before it looks for
+// one, and never writes the roster file.
+TEST_F(Program, ExportsRunWithoutADisplay)
+{
+    QProcessEnvironment environment = Environment();
+    for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
+        environment.remove(QString::fromLatin1(name));
+    auto version = Start(environment, {QStringLiteral("--version")});
+    version->waitForFinished(kPatienceMs);
+    EXPECT_EQ(version->exitCode(), 0);
+    EXPECT_NE(version->readAllStandardOutput().indexOf("1.1.0-beta1"), -1);
+
+    WriteRostersFile("<?xml version=\"1.0\"?><Brindlewick version=\"1\"><roster name=\"Home\"/></Brindlewick>");
+    const std::string before = Read(RostersFile());
+    const QString pdf = QString::fromStdString((dataHome / "rota.pdf").string());
+    auto unknown = Start(environment, {QStringLiteral("--export-pdf"), pdf, QStringLiteral("--roster"),
+                                       QStringLiteral("Nowhere")});
+    unknown->waitForFinished(kPatienceMs);
+    EXPECT_EQ(unknown->exitCode(), 2);
+    EXPECT_EQ(unknown->readAllStandardError().count('\n'), 1);
+    EXPECT_EQ(Read(RostersFile()), before);
 }
 } // namespace
