@@ -5,6 +5,7 @@
 #include "roster/RosterCollection.h"
 #include "roster/Schedule.h"
 #include "ui/QuillmereView.h"
+#include "ui/RotaModel.h"
 #include "ui/RotaWindow.h"
 
 #include <QDateEdit>
