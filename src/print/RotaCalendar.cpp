@@ -57,6 +57,14 @@ icalcomponent* NewEvent(const std::wstring& rosterName, const ScheduleEntry& ent
     icalcomponent_add_property(event, icalproperty_new_transp(ICAL_TRANSP_TRANSPARENT));
     return event;
 }
+std::string IcalText(icalcomponent* component)
+{
+    char* text = icalcomponent_as_ical_string_r(component);
+    std::string result(text ? text : "");
+    std::free(text);
+    return result;
+}
+
 } // namespace
 
 RotaCalendar::RotaCalendar(std::wstring rosterName, std::time_t stamp)
@@ -73,12 +81,17 @@ std::string RotaCalendar::Text(const Schedule::EntryList& entries) const
     icalcomponent_add_property(calendar.get(), icalproperty_new_calscale("GREGORIAN"));
     icalcomponent_add_property(calendar.get(), icalproperty_new_method(ICAL_METHOD_PUBLISH));
     const icaltimetype stampTime = icaltime_from_timet_with_zone(stamp, 0, icaltimezone_get_utc_timezone());
-    for (const ScheduleEntry& entry : entries)
-        icalcomponent_add_component(calendar.get(), NewEvent(rosterName, entry, stampTime));
-    char* text = icalcomponent_as_ical_string_r(calendar.get());
-    std::string result(text ? text : "");
-    std::free(text);
-    return result;
+    // The library writes a calendar of many events in time that grows with their square; each event
+    // written on its own and put between the calendar's first and last lines gives the same text.
+    std::string text = IcalText(calendar.get());
+    const std::size_t end = text.rfind("END:VCALENDAR");
+    const std::string last = text.substr(end);
+    text.resize(end);
+    for (const ScheduleEntry& entry : entries) {
+        const Component event(NewEvent(rosterName, entry, stampTime));
+        text += IcalText(event.get());
+    }
+    return text + last;
 }
 
 bool RotaCalendar::Write(const std::filesystem::path& path, const Schedule::EntryList& entries) const
