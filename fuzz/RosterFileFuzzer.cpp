@@ -2,7 +2,7 @@
 // a data folder of the fuzzer's own, then the collection loads it, plans a year of every roster and
 // saves. Besides the sanitizers' findings, a save that does not read back is a failure too: the
 // program must never write a file it cannot read again, and what it read (names, the selected kind,
-// every kind's rule) must survive the save exactly.
+// every kind's rule, the rotation settings, away periods and swaps) must survive the save exactly.
 
 #include "recurrence/Calendar.h"
 #include "recurrence/Today.h"
@@ -31,16 +31,41 @@ std::wstring Rules(const Frequency& frequency)
     return rules;
 }
 
+std::wstring Rotation(const Roster& roster)
+{
+    const Date from = roster.GetRotationFrom();
+    return L" from " + (from.is_special() ? std::wstring(L"-") : DateText(from)) + L", staggered "
+           + std::to_wstring(roster.IsStaggered()) + L", assignment "
+           + std::to_wstring(static_cast<int>(roster.GetAssignment()));
+}
+
+std::wstring Turns(const Task& task)
+{
+    return L" turn " + std::to_wstring(static_cast<int>(task.GetTurnLength())) + L", effort "
+           + std::to_wstring(task.GetEffort());
+}
+
+std::wstring Away(const Person& person)
+{
+    std::wstring away;
+    for (const AwayPeriod& period : person.GetAway())
+        away += L" away " + DateText(period.from) + L".." + DateText(period.until);
+    return away;
+}
+
 std::vector<std::wstring> Contents(const RosterCollection& rosters)
 {
     std::vector<std::wstring> contents;
     for (int i = 0; i < rosters.Count(); ++i) {
         const Roster& roster = rosters.At(i);
-        contents.push_back(L"roster " + roster.GetName());
+        contents.push_back(L"roster " + roster.GetName() + Rotation(roster));
         for (const auto& person : roster.Persons())
-            contents.push_back(L"person " + person->GetName());
+            contents.push_back(L"person " + person->GetName() + Away(*person));
         for (const auto& task : roster.Tasks())
-            contents.push_back(L"task " + task->GetName() + L": " + Rules(task->GetFrequency()));
+            contents.push_back(L"task " + task->GetName() + L": " + Rules(task->GetFrequency()) + Turns(*task));
+        for (const Swap& swap : roster.Swaps())
+            contents.push_back(L"swap " + swap.task.lock()->GetName() + L" " + DateText(swap.date) + L" "
+                               + swap.person.lock()->GetName());
     }
     return contents;
 }

@@ -169,7 +169,7 @@ void RosterPrintout::DrawRow(PrintContext& dc, const ScheduleEntry& entry, int t
     const int x1 = contentRect.left + width / 4, x2 = contentRect.left + width / 2;
     const int bottom = top + rowHeight;
     DrawCell(dc, PrintRect{contentRect.left, top, x1, bottom}, PrintedDateText(entry.date));
-    DrawCell(dc, PrintRect{x1, top, x2, bottom}, entry.person);
+    DrawCell(dc, PrintRect{x1, top, x2, bottom}, EntryPersonText(entry));
     DrawCell(dc, PrintRect{x2, top, contentRect.right, bottom}, entry.task);
 }
 

@@ -47,11 +47,12 @@ icalcomponent* NewEvent(const std::wstring& rosterName, const ScheduleEntry& ent
     icalcomponent_add_property(event, icalproperty_new_dtstart(AllDay(entry.date)));
     // An all-day event ends before the day after its last day.
     icalcomponent_add_property(event, icalproperty_new_dtend(AllDay(entry.date + boost::gregorian::days(1))));
-    const std::string summary = ToUtf8(entry.task + L" \u2014 " + entry.person);
+    const std::string summary = ToUtf8(entry.task + L" \u2014 " + EntryPersonText(entry));
     icalcomponent_add_property(event, icalproperty_new_summary(summary.c_str()));
     // The library writes categories as a comma list: a name with a comma reads back as several
     // categories, which a calendar joins again; the summary keeps the name whole.
-    icalcomponent_add_property(event, icalproperty_new_categories(ToUtf8(entry.person).c_str()));
+    if (!entry.person.empty())
+        icalcomponent_add_property(event, icalproperty_new_categories(ToUtf8(entry.person).c_str()));
     // A chore takes part of a day: the person is not shown as busy all day long.
     icalcomponent_add_property(event, icalproperty_new_transp(ICAL_TRANSP_TRANSPARENT));
     return event;

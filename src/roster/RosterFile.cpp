@@ -5,11 +5,16 @@
 //
 // Reading is tolerant by selection: element names below a roster are not checked, so a file edited
 // by hand or written by a later version still yields whatever it holds.
+//
+// The rotation settings (rotation date, staggered start, assignment, turn length, effort, away periods
+// and swaps) are written only where they differ from their defaults, so that a roster that uses none of
+// them is written exactly as it was before they existed. A missing or unreadable one reads as off.
 
 #include "roster/Person.h"
 #include "roster/Roster.h"
 #include "roster/RosterCollection.h"
 #include "roster/Task.h"
+#include "recurrence/Calendar.h"
 #include "storage/DataFolder.h"
 #include "storage/UnreadableFile.h"
 #include "storage/Utf8.h"
@@ -46,6 +51,60 @@ std::optional<Records<Record>> ReadAll(const XmlNode& parent, const wchar_t* sel
 }
 
 using LoadResult = RosterCollection::StorageReport::LoadResult;
+
+// A date the calendar cannot read is a setting that is off, not a broken file.
+std::optional<Date> ReadDate(const XmlNode& element, std::wstring_view attribute)
+{
+    try {
+        const Date day = ParseDateText(element.GetAttribute(attribute));
+        if (!day.is_special())
+            return day;
+    } catch (const std::exception&) {
+    }
+    return std::nullopt;
+}
+
+bool ReadFlag(const XmlNode& element, std::wstring_view attribute)
+{
+    return element.GetAttribute(attribute) == L"true";
+}
+
+struct TurnLengthName {
+    TurnLength length;
+    const wchar_t* name;
+};
+constexpr TurnLengthName kTurnLengthNames[] = {{TurnLength::Week, L"week"}, {TurnLength::Month, L"month"}};
+
+TurnLength ReadTurnLength(const XmlNode& element)
+{
+    const std::wstring text = element.GetAttribute(L"turn_length");
+    for (const TurnLengthName& entry : kTurnLengthNames) {
+        if (text == entry.name)
+            return entry.length;
+    }
+    return TurnLength::DueDate;
+}
+
+void WriteTurnLength(const XmlNode& element, TurnLength length)
+{
+    for (const TurnLengthName& entry : kTurnLengthNames) {
+        if (length == entry.length)
+            element.SetAttribute(L"turn_length", entry.name);
+    }
+}
+
+void WriteSwaps(const XmlNode& rosterElement, const Roster::SwapList& swaps)
+{
+    if (swaps.empty())
+        return;
+    const XmlNode list = rosterElement.AppendChildElement(L"swaps");
+    for (const Swap& swap : swaps) {
+        const XmlNode element = list.AppendChildElement(L"swap");
+        element.SetAttribute(L"task", swap.task.lock()->GetName());
+        element.SetAttribute(L"date", DateText(swap.date));
+        element.SetAttribute(L"person", swap.person.lock()->GetName());
+    }
+}
 
 constexpr const char* kRostersFileName = "rosters.xml";
 
@@ -99,13 +158,27 @@ bool KeepUnreadableFile(RosterCollection::StorageReport& report, const std::file
 
 bool Person::ToXml(const XmlNode& parent) const
 {
-    parent.AppendChildElement(L"person").SetAttribute(L"name", name);
+    const XmlNode element = parent.AppendChildElement(L"person");
+    element.SetAttribute(L"name", name);
+    for (const AwayPeriod& period : away) {
+        const XmlNode written = element.AppendChildElement(L"away");
+        written.SetAttribute(L"from", DateText(period.from));
+        written.SetAttribute(L"until", DateText(period.until));
+    }
     return true;
 }
 
 bool Person::FromXml(const XmlNode& element)
 {
     name = element.GetAttribute(L"name");
+    // A period without both ends, or ending before it begins, keeps nobody away.
+    const XmlNodeList periods = element.SelectNodes(L"away");
+    for (int i = 0; i < periods.Count(); ++i) {
+        const std::optional<Date> from = ReadDate(periods.Item(i), L"from");
+        const std::optional<Date> until = ReadDate(periods.Item(i), L"until");
+        if (from && until && *from <= *until)
+            away.push_back(AwayPeriod{*from, *until});
+    }
     return true;
 }
 
@@ -113,6 +186,9 @@ bool Task::ToXml(const XmlNode& parent) const
 {
     const XmlNode element = parent.AppendChildElement(L"task");
     element.SetAttribute(L"name", name);
+    WriteTurnLength(element, turnLength);
+    if (effortMinutes > 0)
+        element.SetIntAttribute(L"effort_minutes", effortMinutes);
     // A kind that could not write itself leaves its defaults to the next reading; nothing to undo.
     frequency->SaveXml(element);
     return true;
@@ -121,6 +197,8 @@ bool Task::ToXml(const XmlNode& parent) const
 bool Task::FromXml(const XmlNode& element)
 {
     name = element.GetAttribute(L"name");
+    turnLength = ReadTurnLength(element);
+    SetEffort(element.GetIntAttribute(L"effort_minutes"));
     // A task without a frequency element reads as one with an empty element: the defaults.
     // A missing kind inside it is not an error either, so LoadXml's answer does not matter here.
     frequency->LoadXml(element.FindChildElement(L"frequency", true));
@@ -131,12 +209,19 @@ bool Roster::ToXml(const XmlNode& parent) const
 {
     const XmlNode element = parent.AppendChildElement(L"roster");
     element.SetAttribute(L"name", name);
+    if (!rotationFrom.is_special())
+        element.SetAttribute(L"rotation_from", DateText(rotationFrom));
+    if (staggered)
+        element.SetAttribute(L"staggered_start", L"true");
+    if (assignment == Assignment::Balanced)
+        element.SetAttribute(L"assignment", L"balanced");
     const XmlNode personList = element.AppendChildElement(L"persons");
     for (const auto& person : persons)
         person->ToXml(personList);
     const XmlNode taskList = element.AppendChildElement(L"tasks");
     for (const auto& task : tasks)
         task->ToXml(taskList);
+    WriteSwaps(element, Swaps());
     return true;
 }
 
@@ -152,7 +237,23 @@ bool Roster::FromXml(const XmlNode& element)
         AddPerson(std::move(person));
     for (auto& task : *readTasks)
         AddTask(std::move(task));
+    rotationFrom = ReadDate(element, L"rotation_from").value_or(Date());
+    staggered = ReadFlag(element, L"staggered_start");
+    assignment = element.GetAttribute(L"assignment") == L"balanced" ? Assignment::Balanced : Assignment::InTurn;
+    SwapsFromXml(element);
     return true;
+}
+
+// A swap names its task and person; one that names neither a task nor a person of the roster, or a
+// date that cannot be read, is dropped.
+void Roster::SwapsFromXml(const XmlNode& element)
+{
+    const XmlNodeList elements = element.SelectNodes(L"swaps/*");
+    for (int i = 0; i < elements.Count(); ++i) {
+        const XmlNode swap = elements.Item(i);
+        if (const std::optional<Date> date = ReadDate(swap, L"date"))
+            GiveTurn(swap.GetAttribute(L"task"), *date, swap.GetAttribute(L"person"));
+    }
 }
 
 std::wstring RosterCollection::RostersFilePath() const

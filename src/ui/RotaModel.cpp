@@ -68,7 +68,7 @@ QVariant RotaModel::data(const QModelIndex& index, int role) const
     case DateColumn:
         return DateText(entry.date, role == Qt::ToolTipRole);
     case PersonColumn:
-        return QString::fromStdWString(entry.person);
+        return QString::fromStdWString(EntryPersonText(entry));
     case TaskColumn:
         return QString::fromStdWString(entry.task);
     default:

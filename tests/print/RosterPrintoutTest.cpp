@@ -222,6 +222,25 @@ TEST_F(RosterPrintoutTest, WritesDatesWithTheCalendarsEnglishNames)
     }
 }
 
+// The person column says who stands in for whom, and when nobody can do it.
+TEST_F(RosterPrintoutTest, PrintsStandInsSwapsAndDaysWithNobody)
+{
+    roster.AddPerson(std::make_unique<Person>(L"Ben"));
+    roster.Persons()[0]->SetAway({{Date(2024, 1, 1), Date(2024, 1, 1)}, {Date(2024, 1, 3), Date(2024, 1, 3)}});
+    roster.Persons()[1]->SetAway({{Date(2024, 1, 3), Date(2024, 1, 3)}});
+    until = Date(2024, 1, 4);
+    AddDailyTask(L"Mop", 1, from);
+    roster.GiveTurn(L"Mop", Date(2024, 1, 4), L"Ann");
+    std::vector<std::wstring> persons;
+    for (const RecordedPage& page : PrintAll(PageWithContent(18000)).pages) {
+        const std::vector<RecordedText> texts = RowTexts(page);
+        for (std::size_t i = 1; i < texts.size(); i += 3)
+            persons.push_back(texts[i].text);
+    }
+    EXPECT_EQ(persons,
+              (std::vector<std::wstring>{L"Ben (for Ann)", L"Ann", L"(nobody available)", L"Ann (for Ben)"}));
+}
+
 TEST_F(RosterPrintoutTest, PreparesNothingWhenThereIsNothingToPrint)
 {
     const struct {
