@@ -17,6 +17,8 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <initializer_list>
+
 namespace {
 // Longer than any chore; the spin box only keeps a mistyped digit from meaning days.
 constexpr int kMaxEffortMinutes = 24 * 60;
@@ -31,6 +33,17 @@ QComboBox* TurnLengthCombo(TurnLength length)
     combo->addItems(kTurnLengths);
     combo->setCurrentIndex(static_cast<int>(length));
     return combo;
+}
+
+// The options of In turn sit indented under it, to show that they belong to it.
+QHBoxLayout* IndentedRow(std::initializer_list<QWidget*> controls)
+{
+    auto* row = new QHBoxLayout;
+    row->addSpacing(20);
+    for (QWidget* control : controls)
+        row->addWidget(control);
+    row->addStretch();
+    return row;
 }
 
 QSpinBox* EffortSpin(int minutes)
@@ -78,17 +91,8 @@ QWidget* RotationDlg::OrderBox()
     hint->setWordWrap(true);
 
     layout->addWidget(inTurn);
-    auto* fromRow = new QHBoxLayout;
-    // The options belong to In turn; the indent shows it.
-    fromRow->addSpacing(20);
-    fromRow->addWidget(countFrom);
-    fromRow->addWidget(fromField);
-    fromRow->addStretch();
-    layout->addLayout(fromRow);
-    auto* staggerRow = new QHBoxLayout;
-    staggerRow->addSpacing(20);
-    staggerRow->addWidget(staggered);
-    layout->addLayout(staggerRow);
+    layout->addLayout(IndentedRow({countFrom, fromField}));
+    layout->addLayout(IndentedRow({staggered}));
     layout->addWidget(balanced);
     layout->addWidget(hint);
 
