@@ -2,11 +2,13 @@
 
 #include "ui/AddPersonDlg.h"
 #include "ui/AddTaskDlg.h"
+#include "ui/AwayDlg.h"
 #include "ui/ControlIds.h"
 #include "ui/DateConversion.h"
 #include "ui/DialogTemplate.h"
 #include "ui/MessageBox.h"
 #include "ui/NameValidator.h"
+#include "ui/RotationDlg.h"
 #include "ui/SaveFileDialog.h"
 #include "ui/layout/ControlLookup.h"
 #include "ui/resources/UiResources.h"
@@ -76,6 +78,8 @@ constexpr int kPrintFontPixels = 24;
 const QString kPersonExists = QStringLiteral("Person with this name already exists.");
 const QString kTaskExists = QStringLiteral("Task with this name already exists.");
 const QString kShowRota = QStringLiteral("Show &Rota...");
+const QString kRotation = QStringLiteral("Rotation...");
+const QString kAway = QStringLiteral("Away...");
 
 // Hands a finished label edit to the view, which decides whether the item takes the new text. An
 // edit the user cancels never gets here, and the item keeps its label.
@@ -366,6 +370,8 @@ void QuillmereView::ConnectControls()
     connect(untilDate, &QDateEdit::dateChanged, this, &QuillmereView::PeriodChanged);
     rosterList->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(rosterList, &QListWidget::customContextMenuRequested, this, &QuillmereView::OnRosterContextMenu);
+    personList->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(personList, &QListWidget::customContextMenuRequested, this, &QuillmereView::OnPersonContextMenu);
 }
 
 // The month step of the calendar keeps the day of the month, takes the last day of a shorter
@@ -769,7 +775,42 @@ void QuillmereView::OnRosterContextMenu(const QPoint& position)
     auto* menu = new QMenu(this);
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->addAction(kShowRota, this, &QuillmereView::ShowRotaRequested);
+    menu->addAction(kRotation, this, &QuillmereView::OnRotation);
     menu->popup(rosterList->viewport()->mapToGlobal(position));
+}
+
+// As on the roster list, the person under the pointer is the one the menu acts on.
+void QuillmereView::OnPersonContextMenu(const QPoint& position)
+{
+    QListWidgetItem* item = personList->itemAt(position);
+    if (!item)
+        return;
+    personList->setCurrentItem(item);
+    auto* menu = new QMenu(this);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->addAction(kAway, this, &QuillmereView::OnAway);
+    menu->popup(personList->viewport()->mapToGlobal(position));
+}
+
+void QuillmereView::OnRotation()
+{
+    Roster* roster = rosters.Current();
+    if (!roster)
+        return;
+    RotationDlg dialog(*roster, QWidget::window());
+    if (dialog.exec() == QDialog::Accepted)
+        Q_EMIT RostersChanged();
+}
+
+void QuillmereView::OnAway()
+{
+    const QListWidgetItem* row = personList->item(FirstSelectedRow(*personList));
+    const std::shared_ptr<Person> person = row ? Held<Person>(row->data(Qt::UserRole)) : nullptr;
+    if (!person)
+        return;
+    AwayDlg dialog(*person, QWidget::window());
+    if (dialog.exec() == QDialog::Accepted)
+        Q_EMIT RostersChanged();
 }
 
 void QuillmereView::Print(bool preview)

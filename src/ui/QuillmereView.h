@@ -61,6 +61,10 @@ public Q_SLOTS:
     void OnFilePrintPreview();
     // The printed pages written to a PDF file that the user names.
     void OnFileExportPdf();
+    // The rotation settings of the current roster, in a dialog.
+    void OnRotation();
+    // The away periods of the selected person, in a dialog.
+    void OnAway();
 
 Q_SIGNALS:
     // Another roster is shown, or none.
@@ -114,6 +118,7 @@ private:
     void OnDeleteTask();
     void OnTaskSelectionChanged();
     void OnRosterContextMenu(const QPoint& position);
+    void OnPersonContextMenu(const QPoint& position);
     void Print(bool preview);
 
     RosterCollection& rosters;

@@ -28,6 +28,7 @@ public:
     const Schedule::EntryList& Entries() const { return entries; }
     // The entries of the rows shown, in order.
     Schedule::EntryList ShownEntries() const;
+    const ScheduleEntry& ShownEntry(int row) const { return entries[rows[static_cast<std::size_t>(row)]]; }
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;

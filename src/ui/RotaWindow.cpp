@@ -8,6 +8,7 @@
 #include "print/ExportFileName.h"
 #include "print/RosterPrintout.h"
 #include "print/RotaCalendar.h"
+#include "roster/PlanSummary.h"
 #include "roster/RosterCollection.h"
 
 #include <QComboBox>
@@ -15,6 +16,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QStackedWidget>
@@ -22,8 +24,9 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <cstdint>
 #include <ctime>
-#include <map>
+#include <functional>
 #include <optional>
 #include <stdexcept>
 
@@ -102,6 +105,7 @@ void RotaWindow::BuildControls()
     table->horizontalHeader()->setStretchLastSection(true);
     table->horizontalHeader()->setHighlightSections(false);
     table->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    table->setContextMenuPolicy(Qt::CustomContextMenu);
 
     reason = new QLabel(this);
     reason->setWordWrap(true);
@@ -148,6 +152,7 @@ void RotaWindow::ConnectControls()
     connect(&view, &QuillmereView::PeriodChanged, this, &RotaWindow::Replan);
     connect(&view, &QuillmereView::RostersChanged, this, &RotaWindow::Replan);
     connect(personFilter, &QComboBox::currentIndexChanged, this, &RotaWindow::OnPersonChosen);
+    connect(table, &QTableView::customContextMenuRequested, this, &RotaWindow::OnTableContextMenu);
     connect(printButton, &QPushButton::clicked, &view, &QuillmereView::OnFilePrint);
     connect(previewButton, &QPushButton::clicked, &view, &QuillmereView::OnFilePrintPreview);
     connect(pdfButton, &QPushButton::clicked, &view, &QuillmereView::OnFileExportPdf);
@@ -248,17 +253,24 @@ void RotaWindow::OnPersonChosen()
     model->SetPerson(everyone ? std::nullopt : std::optional(personFilter->currentText().toStdWString()));
 }
 
+// Minutes only when some task has an effort; otherwise every share would read "0 min".
 void RotaWindow::ShowSummary(const Roster& roster)
 {
-    std::map<std::wstring, int> turns;
-    for (const ScheduleEntry& entry : model->Entries())
-        ++turns[entry.person];
+    const bool withMinutes = std::any_of(roster.Tasks().begin(), roster.Tasks().end(),
+                                         [](const auto& task) { return task->GetEffort() > 0; });
     QStringList parts;
-    for (const QString& name : PersonNames(roster))
-        parts << QStringLiteral("%1 %2").arg(name).arg(turns[name.toStdWString()]);
-    summary->setText(QStringLiteral("Turns in this period: %1 (%2 in all)")
-                         .arg(parts.join(QStringLiteral(", ")))
-                         .arg(model->Entries().size()));
+    std::int64_t allMinutes = 0;
+    for (const PersonShare& share : SummarizePlan(roster, model->Entries())) {
+        QString part = QStringLiteral("%1 %2").arg(Text(share.person)).arg(share.turns);
+        if (withMinutes)
+            part += QStringLiteral(" (%1 min)").arg(share.minutes);
+        parts << part;
+        allMinutes += share.minutes;
+    }
+    const std::size_t turns = model->Entries().size();
+    const QString all = withMinutes ? QStringLiteral("; %1 turns, %2 min in all").arg(turns).arg(allMinutes)
+                                    : QStringLiteral(" (%1 in all)").arg(turns);
+    summary->setText(QStringLiteral("Turns in this period: ") + parts.join(QStringLiteral(", ")) + all);
 }
 
 // Widths from the texts the columns can hold rather than from every row, which would read them all.
@@ -271,6 +283,11 @@ void RotaWindow::SizeColumns(const Roster& roster)
     int personWidth = metrics.horizontalAdvance(QStringLiteral("Person"));
     for (const QString& name : PersonNames(roster))
         personWidth = std::max(personWidth, metrics.horizontalAdvance(name));
+    // Stand-ins and swaps are few, and their longer texts ("Ben (for Anna)") are measured one by one.
+    for (const ScheduleEntry& entry : model->Entries()) {
+        if (entry.reason != EntryReason::InTurn && entry.reason != EntryReason::Balanced)
+            personWidth = std::max(personWidth, metrics.horizontalAdvance(Text(EntryPersonText(entry))));
+    }
     table->setColumnWidth(RotaModel::DateColumn, dateWidth + kColumnPadding);
     table->setColumnWidth(RotaModel::PersonColumn, std::min(personWidth + kColumnPadding, kMaxPersonColumn));
 }
@@ -290,6 +307,44 @@ QString RotaWindow::SummaryText() const
 QString RotaWindow::ReasonText() const
 {
     return pages->currentWidget() == reason ? reason->text() : QString();
+}
+
+// A turn given by hand stays with its task and date through every later plan, until undone.
+void RotaWindow::OnTableContextMenu(const QPoint& position)
+{
+    const QModelIndex index = table->indexAt(position);
+    Roster* roster = rosters.Current();
+    if (!index.isValid() || !roster)
+        return;
+    const ScheduleEntry entry = model->ShownEntry(index.row());
+    auto* menu = new QMenu(this);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    QMenu* giveTo = menu->addMenu(QStringLiteral("Give this turn to"));
+    for (const QString& name : PersonNames(*roster)) {
+        if (name.toStdWString() == entry.person)
+            continue;
+        giveTo->addAction(name, this, [this, entry, name] {
+            ChangeTurn(
+                [&](Roster& changed) { changed.GiveTurn(entry.task, entry.date, name.toStdWString()); });
+        });
+    }
+    giveTo->setEnabled(!giveTo->isEmpty());
+    QAction* undo = menu->addAction(QStringLiteral("Undo swap"), this, [this, entry] {
+        ChangeTurn([&](Roster& changed) { changed.UndoSwap(entry.task, entry.date); });
+    });
+    undo->setEnabled(entry.reason == EntryReason::Swapped);
+    menu->popup(table->viewport()->mapToGlobal(position));
+}
+
+// The view tells everyone of the change, as after an edit in the main window: the program saves,
+// and this window plans again.
+void RotaWindow::ChangeTurn(const std::function<void(Roster&)>& change)
+{
+    Roster* roster = rosters.Current();
+    if (!roster)
+        return;
+    change(*roster);
+    Q_EMIT view.RostersChanged();
 }
 
 void RotaWindow::OnExportCalendar()

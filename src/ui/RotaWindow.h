@@ -4,6 +4,8 @@
 #include <QStringList>
 #include <QWidget>
 
+#include <functional>
+
 class QComboBox;
 class QLabel;
 class QPushButton;
@@ -15,7 +17,7 @@ class RosterCollection;
 class RotaModel;
 
 // The rota of the main window's current roster for the main window's period, on screen: who does
-// which task on which day, narrowed to one person if asked, with each person's number of turns. It
+// which task on which day, narrowed to one person if asked, with each person's turns and minutes. It
 // is planned again at once whenever the roster, its persons or tasks, or the period change, and
 // tells why when there is nothing to plan instead of showing a message box.
 class RotaWindow : public QWidget {
@@ -54,6 +56,8 @@ private:
     void OnPersonChosen();
     void SizeColumns(const Roster& roster);
     void EnableActions(bool on);
+    void OnTableContextMenu(const QPoint& position);
+    void ChangeTurn(const std::function<void(Roster&)>& change);
 
     QuillmereView& view;
     RosterCollection& rosters;

@@ -6,7 +6,9 @@
 #include "ui/FrequencyPanels.h"
 #include "ui/MessageBox.h"
 #include "ui/RotaModel.h"
+#include "ui/AwayDlg.h"
 #include "ui/RotaWindow.h"
+#include "ui/RotationDlg.h"
 #include "ui/SaveFileDialog.h"
 
 #include "print/PrintJob.h"
@@ -22,6 +24,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QProcess>
+#include <QRadioButton>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSignalSpy>
@@ -31,6 +34,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <stdexcept>
 #include <optional>
 
 using namespace MainFormId;
@@ -97,6 +101,30 @@ protected:
     }
 
     QDateEdit& Field(int id) { return Find<QDateEdit>(form->View(), id); }
+
+    // The view's context menu at that point of its viewport, open.
+    static QMenu& MenuAt(QAbstractItemView& view, const QPoint& point)
+    {
+        QContextMenuEvent event(QContextMenuEvent::Mouse, point, view.viewport()->mapToGlobal(point));
+        QApplication::sendEvent(view.viewport(), &event);
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (!menu)
+            throw std::runtime_error("no context menu");
+        return *menu;
+    }
+
+    QMenu& RowMenu(int row)
+    {
+        auto* table = rota->findChild<QTableView*>();
+        return MenuAt(*table,
+                      table->visualRect(table->model()->index(row, RotaModel::PersonColumn)).center());
+    }
+
+    void Choose(QMenu& menu, QAction& action)
+    {
+        action.trigger();
+        menu.close();
+    }
 
     RosterCollection rosters;
     std::optional<MainFormWindow> form;
@@ -282,13 +310,98 @@ TEST_F(RotaWindowTest, RosterListContextMenuAsksForTheRotaOfTheRosterPointedAt)
     QApplication::sendEvent(list.viewport(), &event);
     auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
     ASSERT_NE(menu, nullptr);
-    ASSERT_EQ(menu->actions().size(), 1);
+    ASSERT_EQ(menu->actions().size(), 2);
     EXPECT_EQ(menu->actions().front()->text(), "Show &Rota...");
+    EXPECT_EQ(menu->actions().back()->text(), "Rotation...");
     menu->actions().front()->trigger();
     menu->close();
     EXPECT_EQ(asked.count(), 1);
     EXPECT_EQ(rosters.CurrentIndex(), 1);
     EXPECT_EQ(rota->windowTitle(), QStringLiteral("Rota \u2014 Flat"));
+}
+
+// The dialogs of the form's context menus change the roster only through OK, and the rota follows.
+TEST_F(RotaWindowTest, FormsContextMenusOpenTheRotationAndAwayDialogs)
+{
+    QSignalSpy changed(&form->View(), &QuillmereView::RostersChanged);
+    QListWidget& persons = form->PersonList();
+    QMenu& menu = MenuAt(persons, persons.visualItemRect(persons.item(0)).center());
+    ASSERT_EQ(menu.actions().size(), 1);
+    EXPECT_EQ(menu.actions().front()->text(), "Away...");
+    WhenDialogOpens([](QDialog& dialog) {
+        auto& away = dynamic_cast<AwayDlg&>(dialog);
+        away.FromField().setDate(QDate(2010, 3, 10));
+        away.UntilField().setDate(QDate(2010, 3, 10));
+        QTest::mouseClick(&away.AddButton(), Qt::LeftButton);
+        away.accept();
+    });
+    Choose(menu, *menu.actions().front());
+    EXPECT_EQ(Row(0).at(1), "Bob (for Ann)");
+    EXPECT_EQ(changed.count(), 1);
+
+    WhenDialogOpens([](QDialog& dialog) {
+        ClickIndicator(dynamic_cast<RotationDlg&>(dialog).Balanced());
+        dialog.reject();
+    });
+    form->View().OnRotation();
+    EXPECT_EQ(rosters.Current()->GetAssignment(), Assignment::InTurn);
+    EXPECT_EQ(changed.count(), 1);
+}
+
+TEST_F(RotaWindowTest, ContextMenuGivesATurnToAnotherPersonAndUndoesTheSwap)
+{
+    QSignalSpy changed(&form->View(), &QuillmereView::RostersChanged);
+    QMenu& menu = RowMenu(0);
+    ASSERT_EQ(menu.actions().size(), 2);
+    QMenu* giveTo = menu.actions().at(0)->menu();
+    ASSERT_NE(giveTo, nullptr);
+    EXPECT_EQ(menu.actions().at(0)->text(), "Give this turn to");
+    ASSERT_EQ(giveTo->actions().size(), 1);
+    EXPECT_EQ(giveTo->actions().front()->text(), "Bob");
+    EXPECT_EQ(menu.actions().at(1)->text(), "Undo swap");
+    EXPECT_FALSE(menu.actions().at(1)->isEnabled());
+    Choose(menu, *giveTo->actions().front());
+
+    EXPECT_EQ(Row(0), (QStringList{"Wednesday, Mar 10", "Bob (for Ann)", "Sweep"}));
+    EXPECT_EQ(Row(1).at(1), "Bob");
+    EXPECT_EQ(changed.count(), 1);
+    ExpectPlanOfCurrentRoster();
+
+    QMenu& again = RowMenu(0);
+    EXPECT_EQ(again.actions().at(0)->menu()->actions().front()->text(), "Ann");
+    ASSERT_TRUE(again.actions().at(1)->isEnabled());
+    Choose(again, *again.actions().at(1));
+    EXPECT_EQ(Row(0).at(1), "Ann");
+    EXPECT_TRUE(rosters.Current()->Swaps().empty());
+    EXPECT_EQ(changed.count(), 2);
+}
+
+TEST_F(RotaWindowTest, SummaryAddsTheMinutesOnceATaskHasAnEffort)
+{
+    rosters.Current()->Tasks().front()->SetEffort(15);
+    Q_EMIT form->View().RostersChanged();
+    EXPECT_EQ(
+        rota->SummaryText(),
+        QStringLiteral("Turns in this period: Ann 16 (240 min), Bob 16 (240 min); 32 turns, 480 min in all"));
+}
+
+TEST_F(RotaWindowTest, PicturesOfAStandInAndASwap)
+{
+    Roster& home = *rosters.Current();
+    home.Persons().front()->SetAway({{Date(2010, 3, 12), Date(2010, 3, 13)}});
+    home.Tasks().front()->SetEffort(10);
+    home.GiveTurn(L"Sweep", Date(2010, 3, 15), L"Ann");
+    Q_EMIT form->View().RostersChanged();
+    EXPECT_EQ(Row(2).at(1), "Bob (for Ann)");
+    EXPECT_EQ(Row(5).at(1), "Ann (for Bob)");
+    rota->resize(620, 520);
+    QTest::qWait(0);
+    EXPECT_GT(QFileInfo(SavePicture(*rota, "rota-stand-in-and-swap")).size(), 0);
+    QMenu& menu = RowMenu(5);
+    menu.actions().at(0)->menu()->popup(menu.geometry().topRight());
+    QTest::qWait(0);
+    EXPECT_GT(QFileInfo(SavePicture(menu, "rota-row-menu")).size(), 0);
+    menu.close();
 }
 
 TEST_F(RotaWindowTest, Pictures)
