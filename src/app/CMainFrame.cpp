@@ -98,6 +98,7 @@ void CMainFrame::CreateMenuBar()
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
     AddCommand(file, QStringLiteral("Show &Rota...\tCtrl+R"), kShowRota, &CMainFrame::OnShowRota)
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+    AddCommand(file, QStringLiteral("Rotation..."), kRotation, &CMainFrame::OnRotation);
     file.addSeparator();
     AddCommand(file, QStringLiteral("Print Pre&view"), kPrintPreview, &CMainFrame::OnFilePrintPreview);
     AddCommand(file, QStringLiteral("&Print...\tCtrl+P"), kPrint, &CMainFrame::OnFilePrint)
@@ -138,6 +139,11 @@ void CMainFrame::OnNewRoster()
 void CMainFrame::OnShowRota()
 {
     rota->ShowAndRaise();
+}
+
+void CMainFrame::OnRotation()
+{
+    view->OnRotation();
 }
 
 void CMainFrame::OnFileExportPdf()

@@ -40,6 +40,7 @@ private:
     QAction* AddCommand(QMenu& menu, const QString& label, int commandId, void (CMainFrame::*handler)());
     void OnNewRoster();
     void OnShowRota();
+    void OnRotation();
     void OnFileExportPdf();
     void OnFilePrint();
     void OnFilePrintPreview();

@@ -29,6 +29,7 @@ inline constexpr int kAbout = 57664;
 // Commands beyond the original menu.
 inline constexpr int kShowRota = 32790;
 inline constexpr int kExportPdf = 32791;
+inline constexpr int kRotation = 32792;
 } // namespace MenuCommandId
 
 // The main form and its controls.

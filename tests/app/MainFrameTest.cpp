@@ -57,7 +57,7 @@ TEST_F(MainFrame, TheMenuHoldsTheCommandsInTheirOrderWithWorkingShortcuts)
     ASSERT_EQ(menus.size(), 2);
     EXPECT_EQ(menus[0]->text(), "&File");
     EXPECT_EQ(Labels(*menus[0]->menu()),
-              QStringList({"&New roster...\tCtrl+N", "Show &Rota...\tCtrl+R", "-", "Print Pre&view",
+              QStringList({"&New roster...\tCtrl+N", "Show &Rota...\tCtrl+R", "Rotation...", "-", "Print Pre&view",
                            "&Print...\tCtrl+P", "P&rint Setup...", "E&xport PDF...", "-", "E&xit"}));
     EXPECT_EQ(menus[1]->text(), "&Help");
     EXPECT_EQ(Labels(*menus[1]->menu()), QStringList({"&About Brindlewick..."}));
