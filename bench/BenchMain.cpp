@@ -24,7 +24,8 @@ public:
         ConsoleReporter::ReportRuns(runs);
         for (const Run& run : runs)
             if (run.run_type == Run::RT_Iteration && run.iterations > 0)
-                seconds[BaseName(run.benchmark_name())] = run.real_accumulated_time / static_cast<double>(run.iterations);
+                seconds[BaseName(run.benchmark_name())]
+                    = run.real_accumulated_time / static_cast<double>(run.iterations);
     }
 
     void PrintSummary() const
@@ -36,15 +37,17 @@ public:
         Milliseconds("Generate the same in turn, counted from 10 years back, with absences and swaps",
                      "Schedule/Generate100Tasks10YearsFair/balanced:0");
         Milliseconds("Generate the same balanced", "Schedule/Generate100Tasks10YearsFair/balanced:1");
-        Ratio("Daily NextAfter, 10,000 days / 1 day after the first day", "Daily/NextAfter/10000", "Daily/NextAfter/1",
-              "goal about 1");
+        Ratio("Daily NextAfter, 10,000 days / 1 day after the first day", "Daily/NextAfter/10000",
+              "Daily/NextAfter/1", "goal about 1");
         Ratio("Print 1,000 rows through the hooks / bare QPainter loop", "Print/Hooks1000Rows",
               "Print/BareQPainter1000Rows", "goal <= 1.5");
         if (const auto preview = seconds.find("Print/Preview1000Rows"); preview != seconds.end())
-            std::printf("Open the preview of 1,000 rows, every page painted: %.1f ms\n", preview->second * 1e3);
+            std::printf("Open the preview of 1,000 rows, every page painted: %.1f ms\n",
+                        preview->second * 1e3);
         if (const auto open = seconds.find("Rota/OpenWindow36530Rows"); open != seconds.end())
-            std::printf("Open the rota window on 36,530 rows, model reset to first paint: %.1f ms (goal < 100 ms)\n",
-                        open->second * 1e3);
+            std::printf(
+                "Open the rota window on 36,530 rows, model reset to first paint: %.1f ms (goal < 100 ms)\n",
+                open->second * 1e3);
         if (const auto ics = seconds.find("Rota/WriteIcs36530Events"); ics != seconds.end())
             std::printf("Write the .ics of 36,530 events: %.1f ms (goal < 100 ms)\n", ics->second * 1e3);
     }
@@ -54,7 +57,8 @@ private:
     static std::string BaseName(std::string name)
     {
         const std::string suffix = "/real_time";
-        if (name.size() > suffix.size() && name.compare(name.size() - suffix.size(), suffix.size(), suffix) == 0)
+        if (name.size() > suffix.size()
+            && name.compare(name.size() - suffix.size(), suffix.size(), suffix) == 0)
             name.resize(name.size() - suffix.size());
         return name;
     }
@@ -65,7 +69,8 @@ private:
             std::printf("%s: %.2f ms (goal < 20 ms)\n", label, found->second * 1e3);
     }
 
-    void Ratio(const char* label, const std::string& measured, const std::string& baseline, const char* goal) const
+    void Ratio(const char* label, const std::string& measured, const std::string& baseline,
+               const char* goal) const
     {
         const auto top = seconds.find(measured), bottom = seconds.find(baseline);
         if (top == seconds.end() || bottom == seconds.end() || bottom->second <= 0)

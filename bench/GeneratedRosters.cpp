@@ -41,7 +41,8 @@ Roster GeneratedRoster(int persons, int tasks, unsigned seed)
     for (int i = 0; i < persons; ++i)
         roster.AddPerson(std::make_unique<Person>(L"Person " + std::to_wstring(i)));
     for (int i = 0; i < tasks; ++i) {
-        auto task = std::make_unique<Task>(L"Task " + std::to_wstring(i) + L" of roster " + std::to_wstring(seed));
+        auto task
+            = std::make_unique<Task>(L"Task " + std::to_wstring(i) + L" of roster " + std::to_wstring(seed));
         SetRule(task->GetFrequency(), i % 4, random);
         roster.AddTask(std::move(task));
     }

@@ -39,9 +39,8 @@ Roster ThousandRows()
 
 PrintSource SourceFor(const Roster& roster)
 {
-    return PrintSource{[] { return true; },       [&roster] { return &roster; },
-                       [] { return kFrom; },      [] { return kUntil; },
-                       [] { return kScreenDpi; }, [](const std::wstring&) {}};
+    return PrintSource{[] { return true; },   [&roster] { return &roster; }, [] { return kFrom; },
+                       [] { return kUntil; }, [] { return kScreenDpi; },     [](const std::wstring&) {}};
 }
 
 // An A4 page at 300 dpi.
@@ -93,8 +92,10 @@ void BareQPainter(benchmark::State& state)
     QImage sheet = Sheet();
     QPainter painter(&sheet);
     const double scale = static_cast<double>(kSheetDpi) / kScreenDpi;
-    const QFont titleFont = PainterPrintContext::ToQFont({L"Times New Roman", static_cast<int>(30 * scale), 700});
-    const QFont rowFont = PainterPrintContext::ToQFont({L"Times New Roman", static_cast<int>(14 * scale), 400});
+    const QFont titleFont
+        = PainterPrintContext::ToQFont({L"Times New Roman", static_cast<int>(30 * scale), 700});
+    const QFont rowFont
+        = PainterPrintContext::ToQFont({L"Times New Roman", static_cast<int>(14 * scale), 400});
     const QPen pen(Qt::black, static_cast<int>(scale), Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
     const int margin = kSheetDpi * 3 / 10, inset = static_cast<int>(5 * scale);
     const int left = margin, right = sheet.width() - margin, top = margin, bottom = sheet.height() - margin;
@@ -104,7 +105,8 @@ void BareQPainter(benchmark::State& state)
     const int flags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine;
     for (auto _ : state) {
         painter.setFont(titleFont);
-        painter.drawText(QRect(left, top, right - left, band), Qt::AlignCenter, QStringLiteral("Cleaning roster"));
+        painter.drawText(QRect(left, top, right - left, band), Qt::AlignCenter,
+                         QStringLiteral("Cleaning roster"));
         painter.setFont(rowFont);
         painter.setPen(pen);
         int y = top + band;

@@ -18,8 +18,8 @@ namespace {
 constexpr int kRosters = 200, kPersons = 10, kTasks = 50;
 
 // The options the program's XML wrapper parses with.
-constexpr unsigned kParseOptions = pugi::parse_default | pugi::parse_declaration | pugi::parse_comments
-    | pugi::parse_pi;
+constexpr unsigned kParseOptions
+    = pugi::parse_default | pugi::parse_declaration | pugi::parse_comments | pugi::parse_pi;
 
 // The roster file of 200 rosters of 10 persons and 50 tasks, written once per run by the program.
 const std::string& RostersFile()

@@ -50,7 +50,8 @@ Roster FairRoster(const Date& rotationFrom, const Date& from, Assignment assignm
         Task& task = *roster.Tasks()[i];
         task.SetTurnLength(static_cast<TurnLength>(i % 3));
         task.SetEffort(static_cast<int>(i % 7) * 10);
-        const Date due = task.GetFrequency().NextAfter(from + boost::gregorian::days(static_cast<long>(i) * 30));
+        const Date due
+            = task.GetFrequency().NextAfter(from + boost::gregorian::days(static_cast<long>(i) * 30));
         roster.GiveTurn(task.GetName(), due, roster.Persons()[i % 10]->GetName());
     }
     return roster;
@@ -82,6 +83,10 @@ void DailyNextAfter(benchmark::State& state)
 } // namespace
 
 BENCHMARK(Generate)->Name("Schedule/Generate100Tasks10Years")->Unit(benchmark::kMillisecond);
-BENCHMARK(GenerateFair)->Name("Schedule/Generate100Tasks10YearsFair")->ArgName("balanced")->Arg(0)->Arg(1)
+BENCHMARK(GenerateFair)
+    ->Name("Schedule/Generate100Tasks10YearsFair")
+    ->ArgName("balanced")
+    ->Arg(0)
+    ->Arg(1)
     ->Unit(benchmark::kMillisecond);
 BENCHMARK(DailyNextAfter)->Name("Daily/NextAfter")->Arg(1)->Arg(10000);

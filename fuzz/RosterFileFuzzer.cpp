@@ -25,7 +25,8 @@ namespace {
 // What a load yields, in a form that compares: names, and every kind's rule of every task.
 std::wstring Rules(const Frequency& frequency)
 {
-    std::wstring rules = std::to_wstring(frequency.selected) + L" from " + DateText(frequency.daily.first_day);
+    std::wstring rules
+        = std::to_wstring(frequency.selected) + L" from " + DateText(frequency.daily.first_day);
     for (const auto& entry : frequency.kinds)
         rules += L"; " + entry.kind->GetDescription();
     return rules;
@@ -35,14 +36,14 @@ std::wstring Rotation(const Roster& roster)
 {
     const Date from = roster.GetRotationFrom();
     return L" from " + (from.is_special() ? std::wstring(L"-") : DateText(from)) + L", staggered "
-           + std::to_wstring(roster.IsStaggered()) + L", assignment "
-           + std::to_wstring(static_cast<int>(roster.GetAssignment()));
+        + std::to_wstring(roster.IsStaggered()) + L", assignment "
+        + std::to_wstring(static_cast<int>(roster.GetAssignment()));
 }
 
 std::wstring Turns(const Task& task)
 {
     return L" turn " + std::to_wstring(static_cast<int>(task.GetTurnLength())) + L", effort "
-           + std::to_wstring(task.GetEffort());
+        + std::to_wstring(task.GetEffort());
 }
 
 std::wstring Away(const Person& person)
@@ -62,7 +63,8 @@ std::vector<std::wstring> Contents(const RosterCollection& rosters)
         for (const auto& person : roster.Persons())
             contents.push_back(L"person " + person->GetName() + Away(*person));
         for (const auto& task : roster.Tasks())
-            contents.push_back(L"task " + task->GetName() + L": " + Rules(task->GetFrequency()) + Turns(*task));
+            contents.push_back(L"task " + task->GetName() + L": " + Rules(task->GetFrequency())
+                               + Turns(*task));
         for (const Swap& swap : roster.Swaps())
             contents.push_back(L"swap " + swap.task.lock()->GetName() + L" " + DateText(swap.date) + L" "
                                + swap.person.lock()->GetName());
@@ -109,8 +111,8 @@ void FailWhenDifferent(const std::vector<std::wstring>& written, const std::vect
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
     // Memory-backed where possible: every input is written, synced and renamed.
-    const std::filesystem::path base = std::filesystem::exists("/dev/shm") ? "/dev/shm"
-                                                                            : std::filesystem::temp_directory_path();
+    const std::filesystem::path base
+        = std::filesystem::exists("/dev/shm") ? "/dev/shm" : std::filesystem::temp_directory_path();
     std::string home = (base / "brindlewick-fuzz-XXXXXX").string();
     if (!::mkdtemp(home.data()))
         Fail("cannot create the data folder");
@@ -128,8 +130,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     std::filesystem::remove_all(DataFolder::Path());
     const std::filesystem::path folder = DataFolder::Ensure();
-    std::ofstream(folder / "rosters.xml", std::ios::binary).write(reinterpret_cast<const char*>(data),
-                                                                    static_cast<std::streamsize>(size));
+    std::ofstream(folder / "rosters.xml", std::ios::binary)
+        .write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
 
     RosterCollection rosters;
     rosters.Load();

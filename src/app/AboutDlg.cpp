@@ -23,7 +23,8 @@ AboutDlg::AboutDlg(QWidget* parent)
     setObjectName(QStringLiteral("about"));
 
     auto* icon = new QLabel(this);
-    icon->setPixmap(ResourceIcon(AppResourceId::kMainFrame).pixmap(QSize(kIconPixels, kIconPixels), devicePixelRatioF()));
+    icon->setPixmap(
+        ResourceIcon(AppResourceId::kMainFrame).pixmap(QSize(kIconPixels, kIconPixels), devicePixelRatioF()));
     icon->setAlignment(Qt::AlignTop);
 
     QFont nameFont = productName->font();
@@ -64,7 +65,8 @@ void AboutDlg::SetVersion(const QString& text)
 void AboutDlg::SetWebPage(const QUrl& address)
 {
     webPage = address;
-    link->setText(QStringLiteral("<a href=\"%1\">Visit the website</a>").arg(address.toString().toHtmlEscaped()));
+    link->setText(
+        QStringLiteral("<a href=\"%1\">Visit the website</a>").arg(address.toString().toHtmlEscaped()));
 }
 
 // Qt places a dialog over its parent only roughly; the box is to sit in the middle of the window.

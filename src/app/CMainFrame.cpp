@@ -112,7 +112,8 @@ void CMainFrame::CreateMenuBar()
     AddCommand(help, QStringLiteral("&About Brindlewick..."), kAbout, &CMainFrame::OnAppAbout);
 }
 
-QAction* CMainFrame::AddCommand(QMenu& menu, const QString& label, int commandId, void (CMainFrame::*handler)())
+QAction* CMainFrame::AddCommand(QMenu& menu, const QString& label, int commandId,
+                                void (CMainFrame::*handler)())
 {
     QAction* action = menu.addAction(label);
     action->setData(commandId);
@@ -249,11 +250,12 @@ void CMainFrame::showEvent(QShowEvent* event)
 void CMainFrame::ReportUnreadableFile()
 {
     const QString file = QString::fromStdWString(rosters.RostersFilePath());
-    MessageBox::Error(this, QStringLiteral("The roster file\n%1\ncould not be read, so Brindlewick started "
-                                           "without your rosters.\n\nThe file is left as it is: before "
-                                           "anything is saved, it is kept beside the new one under a name "
-                                           "ending in \".unreadable-\" and the date and time.")
-                                .arg(file));
+    MessageBox::Error(this,
+                      QStringLiteral("The roster file\n%1\ncould not be read, so Brindlewick started "
+                                     "without your rosters.\n\nThe file is left as it is: before "
+                                     "anything is saved, it is kept beside the new one under a name "
+                                     "ending in \".unreadable-\" and the date and time.")
+                          .arg(file));
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event)

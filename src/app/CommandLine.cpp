@@ -51,23 +51,24 @@ QCommandLineOption Option(const char* name, const char* description, const char*
 
 struct Options {
     QCommandLineOption exportPdf = Option("export-pdf", "Write the printed roster to a PDF file.", "FILE");
-    QCommandLineOption exportIcs =
-        Option("export-ics", "Write the rota to an iCalendar file, one all-day event per turn.", "FILE");
+    QCommandLineOption exportIcs
+        = Option("export-ics", "Write the rota to an iCalendar file, one all-day event per turn.", "FILE");
     QCommandLineOption roster = Option("roster", "The roster to export (default: the first).", "NAME");
     QCommandLineOption from = Option("from", "First day of the period, YYYY-MM-DD (default: today).", "DATE");
-    QCommandLineOption until =
-        Option("until", "Last day of the period, YYYY-MM-DD (default: a month after today).", "DATE");
+    QCommandLineOption until
+        = Option("until", "Last day of the period, YYYY-MM-DD (default: a month after today).", "DATE");
     QCommandLineOption person = Option("person", "Only this person's turns (calendar only).", "NAME");
 
     // The option names that ask for the command line, the window's own Qt options aside.
     static bool IsOwnArgument(const char* argument)
     {
-        static const char* const names[] = {"--export-pdf", "--export-ics", "--roster", "--from",
-                                            "--until",      "--person",     "--help",   "-h",
-                                            "-?",           "--help-all",   "--version", "-v"};
+        static const char* const names[]
+            = {"--export-pdf", "--export-ics", "--roster", "--from",     "--until",   "--person",
+               "--help",       "-h",           "-?",       "--help-all", "--version", "-v"};
         for (const char* name : names) {
             const std::size_t length = std::strlen(name);
-            if (std::strncmp(argument, name, length) == 0 && (argument[length] == '\0' || argument[length] == '='))
+            if (std::strncmp(argument, name, length) == 0
+                && (argument[length] == '\0' || argument[length] == '='))
                 return true;
         }
         return false;
@@ -86,8 +87,8 @@ void Parse(QCommandLineParser& parser, const Options& options, const QStringList
     parser.setApplicationDescription(
         QStringLiteral("Brindlewick, the cleaning rota planner. Without options it opens its window; with an "
                        "export option it writes the rota of one roster for one period without a window."));
-    parser.addOptions({options.exportPdf, options.exportIcs, options.roster, options.from, options.until,
-                       options.person});
+    parser.addOptions(
+        {options.exportPdf, options.exportIcs, options.roster, options.from, options.until, options.person});
     parser.addHelpOption();
     parser.addVersionOption();
     if (!parser.parse(arguments))
@@ -228,8 +229,8 @@ int Export(const QCommandLineParser& parser, const Options& options)
     const auto [from, until] = Period(parser, options);
     CheckPrintable(roster);
     const Schedule::EntryList entries = Plan(roster, from, until);
-    if (parser.isSet(options.exportIcs) && parser.isSet(options.person) &&
-        !roster.HasPerson(parser.value(options.person).toStdWString()))
+    if (parser.isSet(options.exportIcs) && parser.isSet(options.person)
+        && !roster.HasPerson(parser.value(options.person).toStdWString()))
         Refuse(QStringLiteral("roster %1 has no person named %2")
                    .arg(Quoted(roster.GetName()), Quoted(parser.value(options.person).toStdWString())));
     if (parser.isSet(options.exportPdf))

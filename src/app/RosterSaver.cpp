@@ -54,17 +54,18 @@ void RosterSaver::SaveAfterChange()
     if (failureShown)
         return;
     failureShown = true;
-    MessageBox::Error(window, FailureText() +
-                                  QStringLiteral("\n\nYour changes are kept while Brindlewick runs; it saves "
-                                                 "them again after your next change and when it closes."));
+    MessageBox::Error(window,
+                      FailureText()
+                          + QStringLiteral("\n\nYour changes are kept while Brindlewick runs; it saves "
+                                           "them again after your next change and when it closes."));
 }
 
 void RosterSaver::SaveAtExit()
 {
     while (!Save()) {
-        const QString question = FailureText() +
-                                 QStringLiteral("\n\nTry again? If you choose No, Brindlewick closes without "
-                                                "saving, and the changes since the last save are lost.");
+        const QString question = FailureText()
+            + QStringLiteral("\n\nTry again? If you choose No, Brindlewick closes without "
+                             "saving, and the changes since the last save are lost.");
         if (!MessageBox::Question(window, question))
             return;
     }

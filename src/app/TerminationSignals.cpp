@@ -26,7 +26,7 @@ void OnSignal(int signalNumber)
 
 void SetSignalHandler(void (*handler)(int))
 {
-    struct sigaction action {};
+    struct sigaction action { };
     action.sa_handler = handler;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;

@@ -13,9 +13,10 @@ constexpr const char* kGuideFile = "user-guide.html";
 QUrl UserGuideAddress()
 {
     const QDir programFolder(QCoreApplication::applicationDirPath());
-    const QString installed = programFolder.filePath(QStringLiteral(BRINDLEWICK_DOC_FROM_BIN "/") + kGuideFile);
+    const QString installed
+        = programFolder.filePath(QStringLiteral(BRINDLEWICK_DOC_FROM_BIN "/") + kGuideFile);
     const QString besideProgram = programFolder.filePath(QString::fromLatin1(kGuideFile));
-    const QString guide = QFileInfo::exists(installed) || !QFileInfo::exists(besideProgram) ? installed
-                                                                                             : besideProgram;
+    const QString guide
+        = QFileInfo::exists(installed) || !QFileInfo::exists(besideProgram) ? installed : besideProgram;
     return QUrl::fromLocalFile(QDir::cleanPath(guide));
 }

@@ -22,12 +22,13 @@ PrintDeviceMetrics PainterPrintContext::PrinterMetrics(const QPrinter& printer)
 {
     const QRect printable = printer.pageLayout().paintRectPixels(printer.resolution());
     return PrintDeviceMetrics{printer.logicalDpiX(), printer.logicalDpiY(), printable.x(),
-                              printable.y(), printable.width(), printable.height()};
+                              printable.y(),         printable.width(),     printable.height()};
 }
 
 PrintDeviceMetrics PainterPrintContext::PaintDeviceMetrics(const QPaintDevice& device)
 {
-    return PrintDeviceMetrics{device.logicalDpiX(), device.logicalDpiY(), 0, 0, device.width(), device.height()};
+    return PrintDeviceMetrics{device.logicalDpiX(), device.logicalDpiY(), 0, 0,
+                              device.width(),       device.height()};
 }
 
 QFont PainterPrintContext::ToQFont(const PrintFont& font)
@@ -59,8 +60,9 @@ PrintFont PainterPrintContext::SelectFont(const PrintFont& selected)
 
 PrintPen PainterPrintContext::SelectPen(const PrintPen& selected)
 {
-    painter.setPen(selected.width > 0 ? QPen(Qt::black, selected.width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin)
-                                      : devicePen);
+    painter.setPen(selected.width > 0
+                       ? QPen(Qt::black, selected.width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin)
+                       : devicePen);
     return std::exchange(pen, selected);
 }
 

@@ -53,7 +53,8 @@ bool PrintJob::Preview(const QString& documentName)
     printer.setPrintRange(QPrinter::AllPages);
     QPrintPreviewDialog dialog(&printer, parent);
     // Asked again whenever the preview's page set-up changes, and by its own print button.
-    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, [this](QPrinter* target) { PrintPages(*target); });
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested,
+                     [this](QPrinter* target) { PrintPages(*target); });
     ShowPreview(dialog);
     printout.EndPrinting();
     return true;

@@ -21,8 +21,8 @@ constexpr int kUsualScreenDpi = 96;
 // The calendar's own English names, whatever the user's language.
 std::wstring PrintedDateText(const Date& day)
 {
-    return std::wstring(day.day_of_week().as_long_wstring()) + L", " + day.month().as_short_wstring() + L" " +
-           std::to_wstring(day.day());
+    return std::wstring(day.day_of_week().as_long_wstring()) + L", " + day.month().as_short_wstring() + L" "
+        + std::to_wstring(day.day());
 }
 
 RosterPrintout::RosterPrintout(PrintSource source)
@@ -158,7 +158,8 @@ void RosterPrintout::DrawTitle(PrintContext& dc) const
 {
     const PrintFont previous = dc.SelectFont(*titleFont);
     dc.SetTransparentBackground();
-    const PrintRect band{contentRect.left, contentRect.top, contentRect.right, contentRect.top + titleBandHeight};
+    const PrintRect band{contentRect.left, contentRect.top, contentRect.right,
+                         contentRect.top + titleBandHeight};
     dc.DrawTextLine(kTitle, band, TextAlign::Centre);
     dc.SelectFont(previous);
 }

@@ -14,8 +14,9 @@
 class Roster;
 
 // Shown when planning the period runs past the calendar's last day; nothing is printed then.
-inline constexpr const wchar_t* kRosterBeyondCalendarMessage =
-    L"The roster cannot be planned for this period: a due date lies beyond the last date the calendar knows.";
+inline constexpr const wchar_t* kRosterBeyondCalendarMessage
+    = L"The roster cannot be planned for this period: a due date lies beyond the last date the calendar "
+      L"knows.";
 
 // A schedule date as the printout shows it: "Monday, Jan 5".
 std::wstring PrintedDateText(const Date& day);

@@ -12,8 +12,8 @@ using boost::gregorian::gregorian_calendar;
 
 constexpr std::int64_t kFirstYear = 1400, kLastYear = 9999;
 // The month names of the calendar's text form.
-constexpr std::wstring_view kMonthNames[] = {L"Jan", L"Feb", L"Mar", L"Apr", L"May", L"Jun",
-                                             L"Jul", L"Aug", L"Sep", L"Oct", L"Nov", L"Dec"};
+constexpr std::wstring_view kMonthNames[]
+    = {L"Jan", L"Feb", L"Mar", L"Apr", L"May", L"Jun", L"Jul", L"Aug", L"Sep", L"Oct", L"Nov", L"Dec"};
 
 // Raises the calendar's error for a year it cannot hold, before any narrowing conversion.
 int CheckedYear(std::int64_t year)

@@ -48,4 +48,3 @@ private:
         return maker;
     }
 };
-

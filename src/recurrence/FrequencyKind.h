@@ -19,7 +19,8 @@ public:
             Kind& kind = static_cast<Kind&>(*this);
             panel = DetailsPanel<Kind>::Make(kind);
             if (panel)
-                panel->Changed.connect([&kind](DetailsPanel<Kind>* changed) { kind.OnPanelChanged(changed); });
+                panel->Changed.connect(
+                    [&kind](DetailsPanel<Kind>* changed) { kind.OnPanelChanged(changed); });
         }
         if (panel)
             panel->Create(parent);

@@ -8,9 +8,11 @@
 
 std::wstring FrequencyMonthly::GetDescription() const
 {
-    std::wstring text = every_nth_month == 1 ? L"Every month " : L"Every " + std::to_wstring(every_nth_month) + L" months ";
+    std::wstring text
+        = every_nth_month == 1 ? L"Every month " : L"Every " + std::to_wstring(every_nth_month) + L" months ";
     if (time_mode == SpecificWeekday)
-        return text + L"on the " + DisplayByValue(OrdinalTable, week_repeat) + L" " + DisplayByValue(WeekdayTable, day_of_week);
+        return text + L"on the " + DisplayByValue(OrdinalTable, week_repeat) + L" "
+            + DisplayByValue(WeekdayTable, day_of_week);
     return text + L"on the " + OrdinalNumber(on_day_n) + L" day";
 }
 

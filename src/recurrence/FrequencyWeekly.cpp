@@ -39,7 +39,8 @@ std::wstring FrequencyWeekly::GetDescription() const
     if (everyDay && every_n_weeks <= 1)
         return L"Every day";
 
-    std::wstring text = every_n_weeks == 1 ? L"Weekly" : L"Every " + std::to_wstring(every_n_weeks) + L" weeks";
+    std::wstring text
+        = every_n_weeks == 1 ? L"Weekly" : L"Every " + std::to_wstring(every_n_weeks) + L" weeks";
     text += L" on ";
     if (everyDay)
         return text + L"every day";
@@ -128,7 +129,8 @@ bool FrequencyWeekly::IsEnabled(std::int32_t weekday) const
 
 void FrequencyWeekly::EnableMondayWhenNoDayIs()
 {
-    if (std::none_of(active_weekdays.begin(), active_weekdays.end(), [](const auto& entry) { return entry.second; }))
+    if (std::none_of(active_weekdays.begin(), active_weekdays.end(),
+                     [](const auto& entry) { return entry.second; }))
         active_weekdays[Monday] = true;
 }
 

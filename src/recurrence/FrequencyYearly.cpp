@@ -17,8 +17,8 @@ int CalendarMonth(std::int32_t value)
 std::wstring FrequencyYearly::GetDescription() const
 {
     if (timing_mode == SpecificWeekday)
-        return L"Yearly on the " + DisplayByValue(OrdinalTable, week_repeater) + L" " +
-               DisplayByValue(WeekdayTable, weekday) + L" of " + DisplayByValue(MonthTable, month);
+        return L"Yearly on the " + DisplayByValue(OrdinalTable, week_repeater) + L" "
+            + DisplayByValue(WeekdayTable, weekday) + L" of " + DisplayByValue(MonthTable, month);
     return L"Yearly on " + OrdinalNumber(every_month_day) + L" of " + DisplayByValue(MonthTable, every_month);
 }
 

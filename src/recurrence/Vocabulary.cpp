@@ -102,10 +102,17 @@ std::wstring OrdinalNumber(int n)
     const wchar_t* suffix = L"th";
     if (n < 11 || n > 13) {
         switch (n % 10) {
-        case 1: suffix = L"st"; break;
-        case 2: suffix = L"nd"; break;
-        case 3: suffix = L"rd"; break;
-        default: break;
+        case 1:
+            suffix = L"st";
+            break;
+        case 2:
+            suffix = L"nd";
+            break;
+        case 3:
+            suffix = L"rd";
+            break;
+        default:
+            break;
         }
     }
     return std::to_wstring(n) + suffix;

@@ -10,5 +10,6 @@ Person::Person(std::wstring name)
 
 bool Person::IsAway(const Date& day) const
 {
-    return std::any_of(away.begin(), away.end(), [&](const AwayPeriod& period) { return period.Contains(day); });
+    return std::any_of(away.begin(), away.end(),
+                       [&](const AwayPeriod& period) { return period.Contains(day); });
 }

@@ -14,7 +14,8 @@ bool Has(const List& list, const std::wstring& name)
 template <class List>
 typename List::value_type FindFirst(const List& list, const std::wstring& name)
 {
-    const auto found = std::find_if(list.begin(), list.end(), [&](const auto& entry) { return entry->GetName() == name; });
+    const auto found
+        = std::find_if(list.begin(), list.end(), [&](const auto& entry) { return entry->GetName() == name; });
     return found == list.end() ? nullptr : *found;
 }
 
@@ -91,13 +92,16 @@ bool Roster::UndoSwap(const std::wstring& taskName, const Date& date)
     const std::shared_ptr<const Task> task = FindFirst(tasks, taskName);
     if (!task)
         return false;
-    return std::erase_if(swaps, [&](const Swap& swap) { return swap.task.lock() == task && swap.date == date; }) > 0;
+    return std::erase_if(swaps,
+                         [&](const Swap& swap) { return swap.task.lock() == task && swap.date == date; })
+        > 0;
 }
 
 Roster::SwapList Roster::Swaps() const
 {
     SwapList live;
-    std::copy_if(swaps.begin(), swaps.end(), std::back_inserter(live), [&](const Swap& swap) { return Holds(swap); });
+    std::copy_if(swaps.begin(), swaps.end(), std::back_inserter(live),
+                 [&](const Swap& swap) { return Holds(swap); });
     return live;
 }
 
@@ -105,5 +109,5 @@ Roster::SwapList Roster::Swaps() const
 bool Roster::Holds(const Swap& swap) const
 {
     return Contains(tasks, std::const_pointer_cast<Task>(swap.task.lock()))
-           && Contains(persons, std::const_pointer_cast<Person>(swap.person.lock()));
+        && Contains(persons, std::const_pointer_cast<Person>(swap.person.lock()));
 }

@@ -239,7 +239,8 @@ bool Roster::FromXml(const XmlNode& element)
         AddTask(std::move(task));
     rotationFrom = ReadDate(element, L"rotation_from").value_or(Date());
     staggered = ReadFlag(element, L"staggered_start");
-    assignment = element.GetAttribute(L"assignment") == L"balanced" ? Assignment::Balanced : Assignment::InTurn;
+    assignment
+        = element.GetAttribute(L"assignment") == L"balanced" ? Assignment::Balanced : Assignment::InTurn;
     SwapsFromXml(element);
     return true;
 }

@@ -112,14 +112,15 @@ bool Schedule::Generate(const Roster& roster, const Date& from, const Date& unti
 
 // Due dates before `from` are handed out too, without entries, so that the rotation reaches `from` as
 // it would in a plan from the rotation date.
-void Schedule::GenerateInTurn(const Roster& roster, std::size_t taskIndex, const Swaps& swaps, const Date& from,
-                              const Date& until)
+void Schedule::GenerateInTurn(const Roster& roster, std::size_t taskIndex, const Swaps& swaps,
+                              const Date& from, const Date& until)
 {
     const Task& task = *roster.Tasks()[taskIndex];
     const Roster::PersonList& persons = roster.Persons();
     TaskRotation rotation(persons, task.GetTurnLength(), roster.IsStaggered() ? taskIndex : 0);
     const Frequency& frequency = task.GetFrequency();
-    for (Date due = frequency.NextAfter(RotationOrigin(roster, from) - boost::gregorian::days(1)); due <= until;) {
+    for (Date due = frequency.NextAfter(RotationOrigin(roster, from) - boost::gregorian::days(1));
+         due <= until;) {
         const TaskRotation::Turn turn = rotation.Assign(due);
         if (due >= from) {
             ScheduleEntry entry = MakeEntry(task, due, At(persons, turn.person), persons[turn.owner].get(),
@@ -159,7 +160,8 @@ void Schedule::GenerateBalanced(const Roster& roster, const Swaps& swaps, const 
     const Roster::PersonList& persons = roster.Persons();
     std::vector<std::int64_t> load(persons.size(), 0);
     // Per task: the turn the last due date belonged to, and who holds it.
-    std::vector<std::pair<std::int64_t, int>> turns(roster.TaskCount(), {std::numeric_limits<std::int64_t>::min(), -1});
+    std::vector<std::pair<std::int64_t, int>> turns(roster.TaskCount(),
+                                                    {std::numeric_limits<std::int64_t>::min(), -1});
     for (const Due& due : dues) {
         const Task& task = *roster.Tasks()[due.task];
         auto& [turn, holder] = turns[due.task];
@@ -173,7 +175,8 @@ void Schedule::GenerateBalanced(const Roster& roster, const Swaps& swaps, const 
             doer = LeastLoaded(persons, load, due.date);
         if (holder < 0)
             holder = doer;
-        ScheduleEntry entry = MakeEntry(task, due.date, At(persons, doer), At(persons, holder), EntryReason::Balanced);
+        ScheduleEntry entry
+            = MakeEntry(task, due.date, At(persons, doer), At(persons, holder), EntryReason::Balanced);
         doer = swaps.Apply(persons, task, doer, entry);
         if (doer >= 0)
             load[static_cast<std::size_t>(doer)] += Weight(task);

@@ -8,10 +8,10 @@
 
 // Why an entry's person does it.
 enum class EntryReason {
-    InTurn,          // the person's own turn
-    StandIn,         // the person whose turn it was is away that day
-    Swapped,         // the turn was given to this person by hand
-    Balanced,        // the person had done the least so far
+    InTurn, // the person's own turn
+    StandIn, // the person whose turn it was is away that day
+    Swapped, // the turn was given to this person by hand
+    Balanced, // the person had done the least so far
     NobodyAvailable, // every person is away that day
 };
 

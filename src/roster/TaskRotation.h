@@ -20,7 +20,7 @@ int FirstPresent(const Roster::PersonList& persons, std::size_t start, const Dat
 class TaskRotation {
 public:
     struct Turn {
-        int person;        // who does it; -1 when everyone is away
+        int person; // who does it; -1 when everyone is away
         std::size_t owner; // whose turn it was
     };
 

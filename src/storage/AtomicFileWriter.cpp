@@ -44,7 +44,8 @@ int CreateTemporary(const std::filesystem::path& target, std::filesystem::path& 
     static std::atomic<unsigned> counter{0};
     for (int attempt = 0; attempt < 100; ++attempt) {
         temporary = target;
-        temporary += std::string(kTemporaryMark) + std::to_string(::getpid()) + '-' + std::to_string(counter++);
+        temporary
+            += std::string(kTemporaryMark) + std::to_string(::getpid()) + '-' + std::to_string(counter++);
         // 0666 lets the user's umask decide, as for any file the program creates.
         const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST)
@@ -56,7 +57,7 @@ int CreateTemporary(const std::filesystem::path& target, std::filesystem::path& 
 // The replacement keeps the permissions the user gave the old file.
 bool KeepMode(int fd, const std::filesystem::path& target)
 {
-    struct stat old {};
+    struct stat old { };
     if (::stat(target.c_str(), &old) != 0)
         return errno == ENOENT;
     return ::fchmod(fd, old.st_mode & 07777) == 0;

@@ -42,7 +42,7 @@ std::optional<FileBytes> FileBytes::ReadRegularFile(const std::filesystem::path&
                                                     Deallocate deallocate)
 {
     const FileDescriptor opened(::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
-    struct stat status {};
+    struct stat status { };
     if (opened.fd < 0 || ::fstat(opened.fd, &status) != 0 || !S_ISREG(status.st_mode))
         return std::nullopt;
     // The byte beyond the size is where the read that finds the end of the file lands; a file that

@@ -30,8 +30,8 @@ CopyResult WriteNewFile(const std::filesystem::path& to, const FileBytes& conten
 
 } // namespace
 
-std::filesystem::path UnreadableFile::CandidateName(const std::filesystem::path& file, const std::tm& localTime,
-                                                    int attempt)
+std::filesystem::path UnreadableFile::CandidateName(const std::filesystem::path& file,
+                                                    const std::tm& localTime, int attempt)
 {
     char stamp[32];
     std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", &localTime);

@@ -12,7 +12,8 @@ public:
     // -3 ... when that name is taken; never replaces an existing file. The original stays until the
     // caller writes the new file in its place, so there is never a moment without a roster file.
     // The path of the copy, complete and on disk, or nothing when it could not be made.
-    static std::optional<std::filesystem::path> SetAside(const std::filesystem::path& file, const std::tm& localTime);
+    static std::optional<std::filesystem::path> SetAside(const std::filesystem::path& file,
+                                                         const std::tm& localTime);
 
     // The name of the attempt-th candidate (1 for the plain one).
     static std::filesystem::path CandidateName(const std::filesystem::path& file, const std::tm& localTime,

@@ -17,8 +17,8 @@ namespace {
 // Whitespace between elements is layout, not content, so it is dropped; declarations, comments and
 // processing instructions are kept so that a document is saved as it was read. A DOCTYPE is skipped
 // and entities are never expanded: nothing outside the file is ever read.
-constexpr unsigned kParseOptions = pugi::parse_default | pugi::parse_declaration | pugi::parse_comments
-    | pugi::parse_pi;
+constexpr unsigned kParseOptions
+    = pugi::parse_default | pugi::parse_declaration | pugi::parse_comments | pugi::parse_pi;
 constexpr const char* kIndentUnit = "  ";
 
 class StringWriter : public pugi::xml_writer {
@@ -40,7 +40,7 @@ private:
 // once spares growing the text step by step through fresh memory, which costs more than writing it.
 void ReserveRoomFor(const std::string& file, std::string& text) noexcept
 {
-    struct stat previous {};
+    struct stat previous { };
     if (::stat(file.c_str(), &previous) != 0 || !S_ISREG(previous.st_mode))
         return;
     const auto size = static_cast<std::size_t>(previous.st_size);
@@ -96,7 +96,8 @@ bool XmlDocument::New(const std::wstring& rootName, const std::wstring& encoding
         declaration.append_attribute("encoding").set_value(pugi::as_utf8(encoding).c_str());
 
         const XmlNode document(engine, engine->internal_object());
-        const XmlNode root = document.AppendChildElement(prefix.empty() ? rootName : prefix + L':' + rootName);
+        const XmlNode root
+            = document.AppendChildElement(prefix.empty() ? rootName : prefix + L':' + rootName);
         if (root.IsNull())
             return false;
         if (namespaceUri.empty())

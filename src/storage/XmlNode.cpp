@@ -36,12 +36,14 @@ bool IsPlainAscii(wchar_t c)
 // for bytes that are not UTF-8.
 bool IsXmlChar(wchar_t c)
 {
-    return IsPlainAscii(c) || (c >= 0x80 && c < 0xD800) || (c > 0xDFFF && c < 0xFFFE) || (c > 0xFFFF && c <= 0x10FFFF);
+    return IsPlainAscii(c) || (c >= 0x80 && c < 0xD800) || (c > 0xDFFF && c < 0xFFFE)
+        || (c > 0xFFFF && c <= 0x10FFFF);
 }
 
 bool IsAscii(std::string_view bytes)
 {
-    return std::all_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    return std::all_of(bytes.begin(), bytes.end(),
+                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
 
 // The program's names and nearly all of its values are ASCII, where one code unit is one byte: that
@@ -53,7 +55,8 @@ std::string ToUtf8(std::wstring_view text)
     if (std::all_of(text.begin(), text.end(), IsPlainAscii))
         return std::string(text.begin(), text.end());
     std::wstring carried(text);
-    std::replace_if(carried.begin(), carried.end(), [](wchar_t c) { return !IsXmlChar(c); }, L'\uFFFD');
+    std::replace_if(
+        carried.begin(), carried.end(), [](wchar_t c) { return !IsXmlChar(c); }, L'\uFFFD');
     return pugi::as_utf8(carried);
 }
 
@@ -122,7 +125,8 @@ void AssignWide(const char* bytes, std::wstring& text)
 bool SameAscii(std::string_view bytes, std::wstring_view text)
 {
     return bytes.size() == text.size()
-        && std::equal(bytes.begin(), bytes.end(), text.begin(), [](char b, wchar_t c) { return static_cast<wchar_t>(b) == c; });
+        && std::equal(bytes.begin(), bytes.end(), text.begin(),
+                      [](char b, wchar_t c) { return static_cast<wchar_t>(b) == c; });
 }
 
 // The engine would happily write any text as a name and so produce a file nobody can read back;
@@ -261,8 +265,10 @@ std::wstring_view WithoutChildAxis(std::wstring_view step)
 
 bool IsPlainName(std::wstring_view step)
 {
-    auto isLetter = [](wchar_t c) { return (c >= L'a' && c <= L'z') || (c >= L'A' && c <= L'Z') || c == L'_'; };
-    auto isPart = [&](wchar_t c) { return isLetter(c) || (c >= L'0' && c <= L'9') || c == L'-' || c == L'.'; };
+    auto isLetter
+        = [](wchar_t c) { return (c >= L'a' && c <= L'z') || (c >= L'A' && c <= L'Z') || c == L'_'; };
+    auto isPart
+        = [&](wchar_t c) { return isLetter(c) || (c >= L'0' && c <= L'9') || c == L'-' || c == L'.'; };
     return !step.empty() && isLetter(step.front()) && std::all_of(step.begin() + 1, step.end(), isPart);
 }
 
@@ -291,7 +297,8 @@ bool MatchesStep(const pugi::xml_node& element, std::wstring_view step)
     return *name == '\0';
 }
 
-void SelectChildSteps(const pugi::xml_node& parent, std::wstring_view path, std::vector<pugi::xml_node_struct*>& selected)
+void SelectChildSteps(const pugi::xml_node& parent, std::wstring_view path,
+                      std::vector<pugi::xml_node_struct*>& selected)
 {
     const std::size_t slash = path.find(L'/');
     const std::wstring_view step = WithoutChildAxis(path.substr(0, slash));
@@ -349,7 +356,8 @@ std::wstring XmlNode::GetName() const
 bool XmlNode::HasLocalName(std::wstring_view localName) const
 {
     // Every reader checks the name of the element it is given, and the names are ASCII.
-    const std::string_view name = Guarded(std::string_view(), [&] { return std::string_view(pugi::xml_node(node).name()); });
+    const std::string_view name
+        = Guarded(std::string_view(), [&] { return std::string_view(pugi::xml_node(node).name()); });
     if (IsAscii(name)) {
         const std::size_t colon = name.find(':');
         return SameAscii(name.substr(colon == std::string_view::npos ? 0 : colon + 1), localName);
@@ -495,8 +503,8 @@ bool XmlNode::SetIntAttribute(std::wstring_view name, std::int32_t value, std::w
     return SetAttribute(name, std::to_wstring(value), prefix, namespaceUri);
 }
 
-XmlNodeList::XmlNodeList(std::shared_ptr<pugi::xml_document> document, std::vector<pugi::xml_node_struct*> nodes,
-                         bool failed)
+XmlNodeList::XmlNodeList(std::shared_ptr<pugi::xml_document> document,
+                         std::vector<pugi::xml_node_struct*> nodes, bool failed)
     : document(std::move(document))
     , nodes(std::move(nodes))
     , failed(failed)

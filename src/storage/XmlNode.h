@@ -10,7 +10,7 @@
 namespace pugi {
 class xml_document;
 struct xml_node_struct;
-}
+} // namespace pugi
 
 class XmlNodeList;
 
@@ -34,7 +34,8 @@ public:
     XmlNodeList ChildElements() const;
 
     // Empty text, or fallback when given, for a missing or empty attribute.
-    std::wstring GetAttribute(std::wstring_view name, std::optional<std::wstring_view> fallback = std::nullopt) const;
+    std::wstring GetAttribute(std::wstring_view name,
+                              std::optional<std::wstring_view> fallback = std::nullopt) const;
     // GetAttribute without fallback into value, whose room is reused: a reader that looks at many
     // attributes in turn needs one string for all of them.
     void ReadAttribute(std::wstring_view name, std::wstring& value) const;

@@ -29,8 +29,10 @@ AddPersonDlg::AddPersonDlg(bool editMode, QWidget* parent)
     setFixedSize(size());
     nameEdit = FindControl<QLineEdit>(this, AddPersonDlgId::kName);
     nameEdit->setValidator(new NameValidator(nameEdit));
-    connect(FindControl<QPushButton>(this, CommonId::kOk), &QPushButton::clicked, this, &AddPersonDlg::accept);
-    connect(FindControl<QPushButton>(this, CommonId::kCancel), &QPushButton::clicked, this, &AddPersonDlg::reject);
+    connect(FindControl<QPushButton>(this, CommonId::kOk), &QPushButton::clicked, this,
+            &AddPersonDlg::accept);
+    connect(FindControl<QPushButton>(this, CommonId::kCancel), &QPushButton::clicked, this,
+            &AddPersonDlg::reject);
 }
 
 void AddPersonDlg::SetName(const std::wstring& text)

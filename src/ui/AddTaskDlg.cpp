@@ -32,7 +32,8 @@ AddTaskDlg::AddTaskDlg(bool editMode, QWidget* parent)
     nameEdit = FindControl<QLineEdit>(this, kName);
     nameEdit->setValidator(new NameValidator(nameEdit));
     connect(FindControl<QPushButton>(this, CommonId::kOk), &QPushButton::clicked, this, &AddTaskDlg::accept);
-    connect(FindControl<QPushButton>(this, CommonId::kCancel), &QPushButton::clicked, this, &AddTaskDlg::reject);
+    connect(FindControl<QPushButton>(this, CommonId::kCancel), &QPushButton::clicked, this,
+            &AddTaskDlg::reject);
 }
 
 void AddTaskDlg::SetName(const std::wstring& text)
@@ -78,7 +79,8 @@ void AddTaskDlg::OnInitDialog()
 
     // The editor is made after the buttons but sits above them: Tab leaves the editor for OK.
     QWidget* lastInEditor = nameEdit;
-    for (QWidget* w = frequencyCtrl.nextInFocusChain(); frequencyCtrl.isAncestorOf(w); w = w->nextInFocusChain())
+    for (QWidget* w = frequencyCtrl.nextInFocusChain(); frequencyCtrl.isAncestorOf(w);
+         w = w->nextInFocusChain())
         if (w->focusPolicy() & Qt::TabFocus)
             lastInEditor = w;
     auto* okButton = FindControl<QPushButton>(this, CommonId::kOk);

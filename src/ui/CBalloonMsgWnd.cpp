@@ -39,10 +39,13 @@ CBalloonMsgWnd::GuiState CBalloonMsgWnd::GuiState::Current()
             QApplication::activePopupWidget()};
 }
 
-CBalloonMsgWnd::CBalloonMsgWnd(QWidget* owner, const QString& title, const QString& text, const QIcon& titleIcon,
-                               std::optional<QPoint> anchor)
-    : QWidget(owner, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus), title(title),
-      text(text), titleIcon(titleIcon), anchor(anchor)
+CBalloonMsgWnd::CBalloonMsgWnd(QWidget* owner, const QString& title, const QString& text,
+                               const QIcon& titleIcon, std::optional<QPoint> anchor)
+    : QWidget(owner, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus)
+    , title(title)
+    , text(text)
+    , titleIcon(titleIcon)
+    , anchor(anchor)
 {
     setAttribute(Qt::WA_ShowWithoutActivating);
     setAttribute(Qt::WA_TranslucentBackground);
@@ -68,8 +71,7 @@ void CBalloonMsgWnd::Tick()
     if (!isVisible())
         return;
     ++visibleTicks;
-    if (visibleTicks * kTickMilliseconds >= kVisibleMilliseconds)
-    {
+    if (visibleTicks * kTickMilliseconds >= kVisibleMilliseconds) {
         close();
         return;
     }
@@ -79,8 +81,7 @@ void CBalloonMsgWnd::Tick()
 void CBalloonMsgWnd::WatchGuiState()
 {
     const GuiState now = GuiState::Current();
-    if (!guiState)
-    {
+    if (!guiState) {
         if (now.focusWidget)
             guiState = now;
         return;
@@ -96,8 +97,8 @@ void CBalloonMsgWnd::Arrange()
     const int titleWidth = titleMetrics.horizontalAdvance(title);
     const int titleHeight = std::max(kIconSize, titleMetrics.height());
     const QRect wrapped = text.isEmpty()
-                              ? QRect()
-                              : textMetrics.boundingRect(QRect(0, 0, kMaxTextWidth, 10000), Qt::TextWordWrap, text);
+        ? QRect()
+        : textMetrics.boundingRect(QRect(0, 0, kMaxTextWidth, 10000), Qt::TextWordWrap, text);
     const int contentWidth = std::max(kIconSize + kIconGap + titleWidth, wrapped.width());
     const int contentHeight = titleHeight + (text.isEmpty() ? 0 : kLineGap + wrapped.height());
     const QSize bubble(contentWidth + 2 * kPadding, contentHeight + 2 * kPadding);
@@ -110,7 +111,8 @@ void CBalloonMsgWnd::Arrange()
     // Below the anchor with the tail up when there is room, above it with the tail down otherwise;
     // moved sideways to stay on the screen, the tail still pointing at the anchor.
     tailAtTop = target.y() + window.height() <= area.bottom() + 1;
-    const int x = std::clamp(target.x() - kTipInset, area.left(), std::max(area.left(), area.right() + 1 - window.width()));
+    const int x = std::clamp(target.x() - kTipInset, area.left(),
+                             std::max(area.left(), area.right() + 1 - window.width()));
     const int y = tailAtTop ? target.y() : target.y() - window.height();
     tipX = std::clamp(target.x() - x, kCornerRadius, window.width() - kCornerRadius - kTailWidth);
     setGeometry(x, y, window.width(), window.height());
@@ -130,14 +132,11 @@ void CBalloonMsgWnd::paintEvent(QPaintEvent*)
     QPainterPath bubble;
     bubble.addRoundedRect(QRectF(bubbleRect).adjusted(0.5, 0.5, -0.5, -0.5), kCornerRadius, kCornerRadius);
     QPainterPath tail;
-    if (tailAtTop)
-    {
+    if (tailAtTop) {
         tail.moveTo(tipX + 0.5, 0.5);
         tail.lineTo(tipX + 0.5, kTailHeight + kTailOverlap);
         tail.lineTo(tipX + kTailWidth, kTailHeight + kTailOverlap);
-    }
-    else
-    {
+    } else {
         tail.moveTo(tipX + 0.5, height() - 0.5);
         const int bubbleEnd = bubbleRect.y() + bubbleRect.height();
         tail.lineTo(tipX + 0.5, bubbleEnd - kTailOverlap);

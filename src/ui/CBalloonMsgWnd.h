@@ -12,8 +12,7 @@
 // focus and never activates, so the user can go on typing while it is shown. It ends by itself:
 // when it is clicked, after about ten seconds of being visible, or when the application's active
 // window, focus widget, mouse grab or open pop-up changes; its owner may close it any time.
-class CBalloonMsgWnd : public QWidget
-{
+class CBalloonMsgWnd : public QWidget {
     Q_OBJECT
 
 public:
@@ -44,8 +43,7 @@ protected:
 
 private:
     // What the user is doing with the application; a change of it dismisses the balloon.
-    struct GuiState
-    {
+    struct GuiState {
         static GuiState Current();
         friend bool operator==(const GuiState&, const GuiState&) = default;
 

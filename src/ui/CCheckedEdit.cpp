@@ -12,7 +12,8 @@
 #include <string>
 
 CCheckedEdit::CCheckedEdit(QWidget* parent)
-    : QLineEdit(parent), balloonIcon(ResourceIcon(BalloonResourceId::kInvalidValueIcon))
+    : QLineEdit(parent)
+    , balloonIcon(ResourceIcon(BalloonResourceId::kInvalidValueIcon))
 {
     connect(this, &QLineEdit::textChanged, this, &CCheckedEdit::OnTextChanged);
 }
@@ -65,14 +66,13 @@ void CCheckedEdit::OnTextChanged()
     if (isValid)
         lastValidText = text();
     else
-        balloonWindows.emplace_back(ShowBalloon(this, this, ResourceString(BalloonResourceId::kInvalidValueTitle),
-                                                BalloonText(), balloonIcon));
+        balloonWindows.emplace_back(ShowBalloon(
+            this, this, ResourceString(BalloonResourceId::kInvalidValueTitle), BalloonText(), balloonIcon));
 }
 
 void CCheckedEdit::CloseBalloons()
 {
-    for (const QPointer<CBalloonMsgWnd>& balloon : balloonWindows)
-    {
+    for (const QPointer<CBalloonMsgWnd>& balloon : balloonWindows) {
         if (balloon)
             balloon->close();
     }
@@ -83,8 +83,7 @@ void CCheckedEdit::focusInEvent(QFocusEvent* event)
 {
     // A pop-up such as the context menu lends the focus only for a moment: the field is still
     // being edited and keeps its state.
-    if (event->reason() != Qt::PopupFocusReason)
-    {
+    if (event->reason() != Qt::PopupFocusReason) {
         lastValidText = text();
         isValid = IsValid();
     }
@@ -93,8 +92,7 @@ void CCheckedEdit::focusInEvent(QFocusEvent* event)
 
 void CCheckedEdit::focusOutEvent(QFocusEvent* event)
 {
-    if (!isValid && event->reason() != Qt::PopupFocusReason)
-    {
+    if (!isValid && event->reason() != Qt::PopupFocusReason) {
         // Setting the same text again changes nothing, so the balloons are closed here as well.
         CloseBalloons();
         setText(lastValidText);

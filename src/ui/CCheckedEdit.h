@@ -11,8 +11,7 @@ class CBalloonMsgWnd;
 // A one-line field that accepts only a number, optionally within inclusive bounds. While its text
 // is not acceptable a balloon pointing at the field says so; when the field loses the focus with
 // such a text, the last acceptable text comes back.
-class CCheckedEdit : public QLineEdit
-{
+class CCheckedEdit : public QLineEdit {
     Q_OBJECT
 
 public:

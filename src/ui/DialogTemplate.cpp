@@ -27,7 +27,8 @@ namespace {
 // pixels, as the dialogs were designed with.
 int AverageCharWidth(const QFontMetrics& metrics)
 {
-    const int extent = metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
+    const int extent
+        = metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
     return (extent / 26 + 1) / 2;
 }
 
@@ -38,7 +39,8 @@ int Scale(int units, int base, int unitsPerBase)
 
 bool IsShellDialogFace(const char* face)
 {
-    return face == nullptr || std::strcmp(face, "MS Shell Dlg") == 0 || std::strcmp(face, "MS Sans Serif") == 0;
+    return face == nullptr || std::strcmp(face, "MS Shell Dlg") == 0
+        || std::strcmp(face, "MS Sans Serif") == 0;
 }
 
 QWidget* NewControl(const ControlTemplate& control, QWidget* parent)
@@ -114,7 +116,8 @@ QRect ControlRect(const ControlTemplate& control, const QWidget& widget, const D
 
 // A caption keeps its distance from the control to its right on the same line: that control
 // gives up the start of its width when the caption has grown into it.
-void KeepCaptionsClear(const std::vector<std::pair<ControlKind, QWidget*>>& controls, const DialogUnits& units)
+void KeepCaptionsClear(const std::vector<std::pair<ControlKind, QWidget*>>& controls,
+                       const DialogUnits& units)
 {
     for (const auto& [kind, caption] : controls) {
         if (!IsCaption(kind))

@@ -47,7 +47,8 @@ void FrequencyCtrl::OnInitDialog()
 {
     bool panelShown = false;
     for (const Frequency::Kind& entry : frequency->kinds) {
-        kindCombo->addItem(QString::fromWCharArray(entry.name.data(), static_cast<qsizetype>(entry.name.size())));
+        kindCombo->addItem(
+            QString::fromWCharArray(entry.name.data(), static_cast<qsizetype>(entry.name.size())));
         entry.kind->CreateDetailsPanel(*this);
         Track(entry.kind->Changed.connect([this](FrequencyBase* kind) { OnFrequencyChanged(kind); }));
         if (QWidget* window = PanelWindow(entry)) {

@@ -56,8 +56,9 @@ void FrequencyCtrlDailyDetails::OnInitDialog()
 
 void FrequencyCtrlDailyDetails::BuildLayout(LayoutDialog& window, const TemplateRows& rows)
 {
-    rows.Stack(*window.CreateRoot(Vertical), {{rows.Row({kEveryLabel, kInterval, kUnitLabel}), kInterval},
-                                              {rows.Row({kStartingOnLabel, kStartDay}), kStartDay}});
+    rows.Stack(*window.CreateRoot(Vertical),
+               {{rows.Row({kEveryLabel, kInterval, kUnitLabel}), kInterval},
+                {rows.Row({kStartingOnLabel, kStartDay}), kStartDay}});
 }
 
 // An interval the list does not offer (only a roster file can hold one) stays as it is.

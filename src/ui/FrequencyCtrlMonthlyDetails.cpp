@@ -61,9 +61,10 @@ void FrequencyCtrlMonthlyDetails::OnInitDialog()
 
 void FrequencyCtrlMonthlyDetails::BuildLayout(LayoutDialog& window, const TemplateRows& rows)
 {
-    rows.Stack(*window.CreateRoot(Vertical), {{rows.Row({kEveryLabel, kInterval, kUnitLabel}), kInterval},
-                                              {rows.Row({kOnDay, kDay}), kDay},
-                                              {rows.Row({kOnThe, kOrdinal, kWeekday}), kOrdinal}});
+    rows.Stack(*window.CreateRoot(Vertical),
+               {{rows.Row({kEveryLabel, kInterval, kUnitLabel}), kInterval},
+                {rows.Row({kOnDay, kDay}), kDay},
+                {rows.Row({kOnThe, kOrdinal, kWeekday}), kOrdinal}});
 }
 
 void FrequencyCtrlMonthlyDetails::ReadControls()

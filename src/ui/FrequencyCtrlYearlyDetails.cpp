@@ -37,8 +37,8 @@ FrequencyYearly::Values FrequencyCtrlYearlyDetails::GetValues() const
 
 void FrequencyCtrlYearlyDetails::OnInitDialog()
 {
-    values = {owner->timing_mode, owner->every_month,   owner->weekday,
-              owner->week_repeater, owner->month, owner->every_month_day};
+    values = {owner->timing_mode,   owner->every_month, owner->weekday,
+              owner->week_repeater, owner->month,       owner->every_month_day};
 
     Get<QRadioButton>(values.timing_mode == SpecificWeekday ? kOnThe : kEvery)->setChecked(true);
     SelectValue(*Get<QComboBox>(kFixedMonth), MonthTable, values.every_month);

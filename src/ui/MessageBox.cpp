@@ -25,8 +25,8 @@ bool MessageBox::Question(QWidget* parent, const QString& text)
 {
     if (ActiveScript())
         return ActiveScript()->Answer(text, true);
-    return QMessageBox::question(parent, kTitle, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No) ==
-           QMessageBox::Yes;
+    return QMessageBox::question(parent, kTitle, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
+        == QMessageBox::Yes;
 }
 
 MessageBoxScript::MessageBoxScript()

@@ -93,7 +93,8 @@ public:
     {
     }
 
-    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                          const QModelIndex& index) const override
     {
         QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
         if (auto* edit = qobject_cast<QLineEdit*>(editor))
@@ -267,10 +268,10 @@ void QuillmereView::SetUpImages()
     printButton->setDefault(true);
 
     const std::pair<QPushButton*, int> smallButtons[] = {
-        {newRosterButton, BitmapId::kNewRoster},   {deleteRosterButton, BitmapId::kDeleteRoster},
+        {newRosterButton, BitmapId::kNewRoster},       {deleteRosterButton, BitmapId::kDeleteRoster},
         {renameRosterButton, BitmapId::kRenameRoster}, {addPersonButton, BitmapId::kAddPerson},
-        {editPersonButton, BitmapId::kEditPerson}, {deletePersonButton, BitmapId::kDeletePerson},
-        {addTaskButton, BitmapId::kAddTask},       {editTaskButton, BitmapId::kEditTask},
+        {editPersonButton, BitmapId::kEditPerson},     {deletePersonButton, BitmapId::kDeletePerson},
+        {addTaskButton, BitmapId::kAddTask},           {editTaskButton, BitmapId::kEditTask},
         {deleteTaskButton, BitmapId::kDeleteTask},
     };
     for (const auto& [button, image] : smallButtons) {
@@ -280,8 +281,9 @@ void QuillmereView::SetUpImages()
     }
     FitToContents(*printButton);
 
-    const std::pair<QLabel*, int> pictures[] = {
-        {peoplePicture, BitmapId::kPeople}, {tasksPicture, BitmapId::kTasks}, {periodPicture, BitmapId::kPeriod}};
+    const std::pair<QLabel*, int> pictures[] = {{peoplePicture, BitmapId::kPeople},
+                                                {tasksPicture, BitmapId::kTasks},
+                                                {periodPicture, BitmapId::kPeriod}};
     for (const auto& [picture, image] : pictures) {
         picture->setPixmap(ResourceIcon(image).pixmap(QSize(48, 48), devicePixelRatioF()));
         FitToContents(*picture);
@@ -302,7 +304,8 @@ void QuillmereView::BuildLayout(const DialogUnits& units)
     auto details = NewPane(Vertical, Greedy, kGap, 0, 0);
     details->Add(NamedListRow(kPeoplePicture, kPeopleBox, kPersonList, caption,
                               {kAddPerson, kEditPerson, kDeletePerson}));
-    details->Add(NamedListRow(kTasksPicture, kTasksBox, kTaskList, caption, {kAddTask, kEditTask, kDeleteTask}));
+    details->Add(
+        NamedListRow(kTasksPicture, kTasksBox, kTaskList, caption, {kAddTask, kEditTask, kDeleteTask}));
     details->Add(PeriodRow(caption));
     auto printRow = NewPane(Horizontal, FixedHeight | AlignRight, kGap, 0, 0);
     printRow->Add(NewItem(nullptr, Greedy, 0, 0, -1, -1));
@@ -330,7 +333,8 @@ CPaneBase QuillmereView::PeriodRow(int caption)
     auto row = NewPane(Horizontal, Greedy, kGap, 0, 0);
     row->Add(NewItem(kPeriodPicture, FixedWidth | FixedHeight, 0, 0, -1, -1));
     auto frame = NewPaneCtrl(kPeriodBox, Horizontal, Greedy, kGap, kGap, caption, 0);
-    for (const auto& [label, picker] : {std::pair{kFromLabel, kFromDate}, std::pair{kUntilLabel, kUntilDate}}) {
+    for (const auto& [label, picker] :
+         {std::pair{kFromLabel, kFromDate}, std::pair{kUntilLabel, kUntilDate}}) {
         auto column = NewPane(Vertical, Greedy, kGap, 0, 0);
         column->Add(NewItem(label, FixedWidth | FixedHeight, 0, 0, -1, -1));
         column->Add(NewItem(picker, FixedWidth | FixedHeight, 0, 0, -1, -1));
@@ -402,8 +406,8 @@ void QuillmereView::resizeEvent(QResizeEvent* event)
 // F2 on the roster list renames the selected roster; every other key goes its usual way.
 bool QuillmereView::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == rosterList && event->type() == QEvent::KeyPress &&
-        static_cast<QKeyEvent*>(event)->key() == Qt::Key_F2) {
+    if (watched == rosterList && event->type() == QEvent::KeyPress
+        && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F2) {
         OnRenameRoster();
         return true;
     }
@@ -514,7 +518,8 @@ void QuillmereView::ClearRosterDetails()
 // Edit and Delete of persons and tasks follow the selection in their lists, whatever the roster.
 void QuillmereView::EnableRosterControls(bool on)
 {
-    for (QWidget* control : std::initializer_list<QWidget*>{deleteRosterButton, renameRosterButton, addPersonButton})
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{deleteRosterButton, renameRosterButton, addPersonButton})
         control->setEnabled(on);
     const bool personSelected = FirstSelectedRow(*personList) >= 0;
     editPersonButton->setEnabled(personSelected);
@@ -523,7 +528,8 @@ void QuillmereView::EnableRosterControls(bool on)
     const bool taskSelected = FirstSelectedRow(*taskList) >= 0;
     editTaskButton->setEnabled(taskSelected);
     deleteTaskButton->setEnabled(taskSelected);
-    for (QWidget* control : std::initializer_list<QWidget*>{personList, taskList, printButton, fromDate, untilDate})
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{personList, taskList, printButton, fromDate, untilDate})
         control->setEnabled(on);
 }
 
@@ -540,7 +546,8 @@ void QuillmereView::NewRoster()
 void QuillmereView::OnDeleteRoster()
 {
     const int index = FirstSelectedRow(*rosterList);
-    if (index < 0 || !MessageBox::Question(this, QStringLiteral("Are you sure you want to delete this roster?")))
+    if (index < 0
+        || !MessageBox::Question(this, QStringLiteral("Are you sure you want to delete this roster?")))
         return;
     rosters.RemoveAt(index);
     rosters.SetCurrentIndex(-1);

@@ -88,7 +88,8 @@ private:
     void SetUpLists();
     void SetUpImages();
     void BuildLayout(const DialogUnits& units);
-    CPaneBase NamedListRow(int pictureId, int frameId, int listId, int caption, std::initializer_list<int> buttonIds);
+    CPaneBase NamedListRow(int pictureId, int frameId, int listId, int caption,
+                           std::initializer_list<int> buttonIds);
     CPaneBase PeriodRow(int caption);
     CPaneBase ButtonRow(unsigned buttonMode, std::initializer_list<int> buttonIds);
     void SetPeriod();

@@ -60,8 +60,8 @@ int RotaModel::columnCount(const QModelIndex& parent) const
 
 QVariant RotaModel::data(const QModelIndex& index, int role) const
 {
-    if (!index.isValid() || static_cast<std::size_t>(index.row()) >= rows.size() ||
-        (role != Qt::DisplayRole && role != Qt::ToolTipRole))
+    if (!index.isValid() || static_cast<std::size_t>(index.row()) >= rows.size()
+        || (role != Qt::DisplayRole && role != Qt::ToolTipRole))
         return {};
     const ScheduleEntry& entry = entries[rows[static_cast<std::size_t>(index.row())]];
     switch (index.column()) {

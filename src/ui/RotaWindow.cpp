@@ -136,7 +136,8 @@ QWidget* RotaWindow::ButtonRow()
     // The pages are the main window's printout, whoever the table shows; the calendar follows the table.
     for (QPushButton* button : {printButton, previewButton, pdfButton})
         button->setToolTip(QStringLiteral("The whole roster for the period, as the main window prints it"));
-    calendarButton->setToolTip(QStringLiteral("The turns in the table, as all-day events of a calendar file"));
+    calendarButton->setToolTip(
+        QStringLiteral("The turns in the table, as all-day events of a calendar file"));
     auto* closeButton = new QPushButton(QStringLiteral("Close"), row);
     connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
     for (QPushButton* button : {printButton, previewButton, pdfButton, calendarButton})
@@ -279,7 +280,8 @@ void RotaWindow::SizeColumns(const Roster& roster)
     const QFontMetrics metrics = table->fontMetrics();
     int dateWidth = metrics.horizontalAdvance(QStringLiteral("Date"));
     for (int month = 1; month <= 12; ++month)
-        dateWidth = std::max(dateWidth, metrics.horizontalAdvance(Text(PrintedDateText(Date(2014, month, 24)))));
+        dateWidth
+            = std::max(dateWidth, metrics.horizontalAdvance(Text(PrintedDateText(Date(2014, month, 24)))));
     int personWidth = metrics.horizontalAdvance(QStringLiteral("Person"));
     for (const QString& name : PersonNames(roster))
         personWidth = std::max(personWidth, metrics.horizontalAdvance(name));
@@ -294,8 +296,8 @@ void RotaWindow::SizeColumns(const Roster& roster)
 
 void RotaWindow::EnableActions(bool on)
 {
-    for (QWidget* control : std::initializer_list<QWidget*>{personFilter, printButton, previewButton, pdfButton,
-                                                             calendarButton})
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{personFilter, printButton, previewButton, pdfButton, calendarButton})
         control->setEnabled(on);
 }
 

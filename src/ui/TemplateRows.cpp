@@ -11,7 +11,8 @@ namespace {
 constexpr unsigned kCentred = FixedWidth | FixedHeight | AlignTop | AlignBottom;
 } // namespace
 
-TemplateRows::TemplateRows(LayoutMgr& layout, const DialogUnits& units, std::span<const ControlTemplate> controls)
+TemplateRows::TemplateRows(LayoutMgr& layout, const DialogUnits& units,
+                           std::span<const ControlTemplate> controls)
     : layout(layout)
     , units(units)
     , controls(controls)

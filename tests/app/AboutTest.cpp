@@ -31,7 +31,7 @@ public Q_SLOTS:
     void Open(const QUrl& url) { opened << url; }
 };
 
-class About : public FrameFixture {};
+class About : public FrameFixture { };
 
 QString Text(const QDialog& dialog, const char* name)
 {
@@ -58,7 +58,8 @@ TEST_F(About, TheBoxNamesTheProductAndItsVersionAndLinksToTheGuide)
         QTest::mouseClick(link, Qt::LeftButton, {}, link->rect().center());
         ASSERT_EQ(links.opened.size(), 1);
         EXPECT_TRUE(links.opened[0].isLocalFile());
-        EXPECT_TRUE(links.opened[0].path().endsWith("/user-guide.html")) << links.opened[0].toString().toStdString();
+        EXPECT_TRUE(links.opened[0].path().endsWith("/user-guide.html"))
+            << links.opened[0].toString().toStdString();
 
         QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("ok")), Qt::LeftButton);
         EXPECT_FALSE(dialog.isVisible());

@@ -62,7 +62,8 @@ protected:
         driver.start(QStringLiteral(BRINDLEWICK_EXPORT_DRIVER), arguments);
         EXPECT_TRUE(driver.waitForFinished(60000));
         return {driver.exitStatus() == QProcess::NormalExit ? driver.exitCode() : -1,
-                QString::fromUtf8(driver.readAllStandardOutput()), QString::fromUtf8(driver.readAllStandardError())};
+                QString::fromUtf8(driver.readAllStandardOutput()),
+                QString::fromUtf8(driver.readAllStandardError())};
     }
 
     QString File(const char* name) const { return QString::fromStdString((home / name).string()); }
@@ -145,8 +146,8 @@ TEST_F(CommandLine, HelpAndVersion)
 {
     const Outcome help = RunDriver({"--help"});
     EXPECT_EQ(help.status, 0);
-    for (const char* option : {"--export-pdf <FILE>", "--export-ics <FILE>", "--roster <NAME>", "--from <DATE>",
-                               "--until <DATE>", "--person <NAME>", "--version"})
+    for (const char* option : {"--export-pdf <FILE>", "--export-ics <FILE>", "--roster <NAME>",
+                               "--from <DATE>", "--until <DATE>", "--person <NAME>", "--version"})
         EXPECT_TRUE(help.out.contains(option)) << option;
     const Outcome version = RunDriver({"--version"});
     EXPECT_EQ(version.status, 0);
@@ -165,7 +166,8 @@ TEST_F(CommandLine, EveryRefusalIsOneLineAndStatusTwoAndWritesNothing)
         {{"--export-ics", ics, "--roster", "Cottage"}, "no roster named \"Cottage\""},
         {{"--export-ics", ics, "--person", "Nobody"}, "has no person named \"Nobody\""},
         {{"--export-pdf", File("x.pdf"), "--person", "John"}, "--person applies to --export-ics only"},
-        {{"--export-ics", ics, "--from", "2010-02-30"}, "--from wants a date as YYYY-MM-DD, not \"2010-02-30\""},
+        {{"--export-ics", ics, "--from", "2010-02-30"},
+         "--from wants a date as YYYY-MM-DD, not \"2010-02-30\""},
         {{"--export-ics", ics, "--until", "10/03/2010"}, "--until wants a date as YYYY-MM-DD"},
         {{"--export-ics", ics, "--from", "1399-12-31"}, "--from wants a date"},
         {{"--export-ics", ics, "--from", "2010-05-01", "--until", "2010-04-30"},

@@ -45,8 +45,9 @@ TEST_F(Instances, OneHolderAtATime)
 
 TEST_F(Instances, ALockLeftByACrashedProcessIsTakenOver)
 {
-    std::ofstream(Folder() / "brindlewick.lock")
-        << DeadProcess() << '\n' << "brindlewick\n" << QSysInfo::machineHostName().toStdString() << '\n';
+    std::ofstream(Folder() / "brindlewick.lock") << DeadProcess() << '\n'
+                                                 << "brindlewick\n"
+                                                 << QSysInfo::machineHostName().toStdString() << '\n';
     InstanceLock lock(Folder());
     EXPECT_EQ(lock.Acquire(), Result::Acquired);
 }

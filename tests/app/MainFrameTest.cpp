@@ -24,7 +24,7 @@ using namespace MenuCommandId;
 
 const std::wstring kSample = L"Kitchen tasks (sample)";
 
-class MainFrame : public FrameFixture {};
+class MainFrame : public FrameFixture { };
 
 // The labels of a menu from top to bottom, a separator as "-".
 QStringList Labels(const QMenu& menu)
@@ -56,9 +56,10 @@ TEST_F(MainFrame, TheMenuHoldsTheCommandsInTheirOrderWithWorkingShortcuts)
     const QList<QAction*> menus = frame->menuBar()->actions();
     ASSERT_EQ(menus.size(), 2);
     EXPECT_EQ(menus[0]->text(), "&File");
-    EXPECT_EQ(Labels(*menus[0]->menu()),
-              QStringList({"&New roster...\tCtrl+N", "Show &Rota...\tCtrl+R", "Rotation...", "-", "Print Pre&view",
-                           "&Print...\tCtrl+P", "P&rint Setup...", "E&xport PDF...", "-", "E&xit"}));
+    EXPECT_EQ(
+        Labels(*menus[0]->menu()),
+        QStringList({"&New roster...\tCtrl+N", "Show &Rota...\tCtrl+R", "Rotation...", "-", "Print Pre&view",
+                     "&Print...\tCtrl+P", "P&rint Setup...", "E&xport PDF...", "-", "E&xit"}));
     EXPECT_EQ(menus[1]->text(), "&Help");
     EXPECT_EQ(Labels(*menus[1]->menu()), QStringList({"&About Brindlewick..."}));
     EXPECT_EQ(frame->Command(kNewRoster)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_N));
@@ -129,8 +130,8 @@ TEST_F(MainFrame, TheWindowComesBackWhereItWasAndAlwaysOnTheScreen)
     frame->move(5000, -4000);
     Close();
     Open();
-    EXPECT_TRUE(screen.contains(frame->frameGeometry())) << frame->frameGeometry().x() << ","
-                                                         << frame->frameGeometry().y();
+    EXPECT_TRUE(screen.contains(frame->frameGeometry()))
+        << frame->frameGeometry().x() << "," << frame->frameGeometry().y();
 }
 
 TEST_F(MainFrame, AnUnreadableFileIsReportedOverTheWindowAndKeptBeforeTheFirstSave)

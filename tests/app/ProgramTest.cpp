@@ -159,11 +159,13 @@ TEST_F(Program, ExportsRunWithoutADisplay)
     EXPECT_EQ(version->exitCode(), 0);
     EXPECT_NE(version->readAllStandardOutput().indexOf("1.1.0-beta1"), -1);
 
-    WriteRostersFile("<?xml version=\"1.0\"?><Brindlewick version=\"1\"><roster name=\"Home\"/></Brindlewick>");
+    WriteRostersFile(
+        "<?xml version=\"1.0\"?><Brindlewick version=\"1\"><roster name=\"Home\"/></Brindlewick>");
     const std::string before = Read(RostersFile());
     const QString pdf = QString::fromStdString((dataHome / "rota.pdf").string());
-    auto unknown = Start(environment, {QStringLiteral("--export-pdf"), pdf, QStringLiteral("--roster"),
-                                       QStringLiteral("Nowhere")});
+    auto unknown
+        = Start(environment,
+                {QStringLiteral("--export-pdf"), pdf, QStringLiteral("--roster"), QStringLiteral("Nowhere")});
     unknown->waitForFinished(kPatienceMs);
     EXPECT_EQ(unknown->exitCode(), 2);
     EXPECT_EQ(unknown->readAllStandardError().count('\n'), 1);

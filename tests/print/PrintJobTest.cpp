@@ -29,7 +29,8 @@ QString Run(const QString& program, const QStringList& arguments)
 // One of pdfinfo's "Name:   value" lines.
 QString PdfInfo(const QString& pdf, const QString& name)
 {
-    const QRegularExpression line(QStringLiteral("^%1:\\s*(.*)$").arg(name), QRegularExpression::MultilineOption);
+    const QRegularExpression line(QStringLiteral("^%1:\\s*(.*)$").arg(name),
+                                  QRegularExpression::MultilineOption);
     return line.match(Run(QStringLiteral("pdfinfo"), {pdf})).captured(1).trimmed();
 }
 
@@ -43,15 +44,17 @@ QString PdfText(const QString& pdf, int first = 0, int last = 0)
 {
     QStringList arguments{QStringLiteral("-layout")};
     if (first > 0)
-        arguments << QStringLiteral("-f") << QString::number(first) << QStringLiteral("-l") << QString::number(last);
+        arguments << QStringLiteral("-f") << QString::number(first) << QStringLiteral("-l")
+                  << QString::number(last);
     return Run(QStringLiteral("pdftotext"), arguments << pdf << QStringLiteral("-"));
 }
 
 // The printed rows, one line each: "Monday, Jan 1   Ann   Dust the shelves" with the blanks squeezed.
 QStringList Rows(const QString& text)
 {
-    static const QRegularExpression row(QStringLiteral("^\\s*((Mon|Tues|Wednes|Thurs|Fri|Satur|Sun)day, .*)$"),
-                                        QRegularExpression::MultilineOption);
+    static const QRegularExpression row(
+        QStringLiteral("^\\s*((Mon|Tues|Wednes|Thurs|Fri|Satur|Sun)day, .*)$"),
+        QRegularExpression::MultilineOption);
     QStringList rows;
     for (auto match = row.globalMatch(text); match.hasNext();)
         rows << match.next().captured(1).simplified();

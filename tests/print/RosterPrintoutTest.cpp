@@ -36,10 +36,11 @@ std::vector<RecordedLine> BoxedRow(int top, int bottom, const std::array<int, 4>
     std::vector<RecordedLine> lines;
     for (std::size_t i = 0; i < 3; ++i) {
         const int left = edges[i], right = edges[i + 1];
-        lines.insert(lines.end(), {{left, top, right, top, pen},
-                                   {right, top, right, bottom, pen},
-                                   {right, bottom, left, bottom, pen},
-                                   {left, bottom, left, top, pen}});
+        lines.insert(lines.end(),
+                     {{left, top, right, top, pen},
+                      {right, top, right, bottom, pen},
+                      {right, bottom, left, bottom, pen},
+                      {left, bottom, left, top, pen}});
     }
     return lines;
 }
@@ -71,7 +72,8 @@ protected:
         PrintJobInfo info;
         printout.BeginPrinting(dc, info);
         PrintedJob job{info.maxPage, {}};
-        for (info.currentPage = 1; info.continuePrinting && info.currentPage <= kPageLimit; ++info.currentPage) {
+        for (info.currentPage = 1; info.continuePrinting && info.currentPage <= kPageLimit;
+             ++info.currentPage) {
             printout.PrintPage(dc, info);
             job.pages.push_back(dc.TakePage());
             EXPECT_EQ(dc.SelectedFont(), PrintFont{}) << "page " << info.currentPage << " kept its font";
@@ -116,16 +118,22 @@ TEST_F(RosterPrintoutTest, ScalesTheLayoutToThePrinterAndScreen)
         const PrintFont rowFont{L"Times New Roman", c.rowFont, 400};
 
         EXPECT_EQ(job.pages[0].texts.front(),
-                  (RecordedText{kTitle, {content.left, content.top, content.right, content.top + band},
-                                TextAlign::Centre, PrintFont{L"Times New Roman", c.titleFont, 700}}));
+                  (RecordedText{kTitle,
+                                {content.left, content.top, content.right, content.top + band},
+                                TextAlign::Centre,
+                                PrintFont{L"Times New Roman", c.titleFont, 700}}));
         const int top = content.top + band;
         EXPECT_EQ(FirstRowLines(job.pages[0]), BoxedRow(top, top + row, edges, c.pen));
         EXPECT_EQ(RowTexts(job.pages[0])[0],
-                  (RecordedText{L"Monday, Jan 1", {content.left + c.cellInset, top, x1 - c.cellInset, top + row},
-                                TextAlign::Left, rowFont}));
+                  (RecordedText{L"Monday, Jan 1",
+                                {content.left + c.cellInset, top, x1 - c.cellInset, top + row},
+                                TextAlign::Left,
+                                rowFont}));
         EXPECT_EQ(RowTexts(job.pages[0])[2],
-                  (RecordedText{L"Dust the shelves", {x2 + c.cellInset, top, content.right - c.cellInset, top + row},
-                                TextAlign::Left, rowFont}));
+                  (RecordedText{L"Dust the shelves",
+                                {x2 + c.cellInset, top, content.right - c.cellInset, top + row},
+                                TextAlign::Left,
+                                rowFont}));
         EXPECT_EQ(FirstRowLines(job.pages[1]), BoxedRow(content.top, content.top + row, edges, c.pen));
     }
 }
@@ -142,7 +150,11 @@ struct PaginationCase {
 
 const PaginationCase kPaginationCases[] = {
     {"an empty schedule prints the title alone", 1801, 0, {0}, L""},
-    {"rows that end exactly on the content's bottom end the job there", 311 + 10 * 149, 10, {10}, L"Wednesday, Jan 10"},
+    {"rows that end exactly on the content's bottom end the job there",
+     311 + 10 * 149,
+     10,
+     {10},
+     L"Wednesday, Jan 10"},
     {"one row more opens a page of its own", 1801, 11, {10, 1}, L"Thursday, Jan 11"},
     {"a page without the title holds more rows", 1801, 22, {10, 12}, L"Monday, Jan 22"},
     // The count from the heights alone, ceil((187 + 24 * 149) / 1949), would announce 2 pages.
@@ -167,7 +179,8 @@ TEST_F(RosterPrintoutTest, PaginatesEveryRowOnceAndAnnouncesTheTruePageCount)
         std::vector<std::wstring> dates;
         for (std::size_t page = 0; page < job.pages.size(); ++page) {
             const std::vector<RecordedText> texts = RowTexts(job.pages[page]);
-            EXPECT_EQ(job.pages[page].texts.size() - texts.size(), page == 0 ? 1u : 0u) << "titles on page " << page + 1;
+            EXPECT_EQ(job.pages[page].texts.size() - texts.size(), page == 0 ? 1u : 0u)
+                << "titles on page " << page + 1;
             EXPECT_EQ(job.pages[page].lines.size(), texts.size() * 4);
             rowsPerPage.push_back(static_cast<int>(texts.size() / 3));
             for (std::size_t i = 0; i < texts.size(); i += 3)
@@ -226,7 +239,8 @@ TEST_F(RosterPrintoutTest, WritesDatesWithTheCalendarsEnglishNames)
 TEST_F(RosterPrintoutTest, PrintsStandInsSwapsAndDaysWithNobody)
 {
     roster.AddPerson(std::make_unique<Person>(L"Ben"));
-    roster.Persons()[0]->SetAway({{Date(2024, 1, 1), Date(2024, 1, 1)}, {Date(2024, 1, 3), Date(2024, 1, 3)}});
+    roster.Persons()[0]->SetAway(
+        {{Date(2024, 1, 1), Date(2024, 1, 1)}, {Date(2024, 1, 3), Date(2024, 1, 3)}});
     roster.Persons()[1]->SetAway({{Date(2024, 1, 3), Date(2024, 1, 3)}});
     until = Date(2024, 1, 4);
     AddDailyTask(L"Mop", 1, from);
@@ -256,7 +270,8 @@ TEST_F(RosterPrintoutTest, PreparesNothingWhenThereIsNothingToPrint)
              until = Date(9999, 12, 31);
              AddDailyTask(L"Sweep", 10, Date(9999, 12, 20));
          },
-         {L"The roster cannot be planned for this period: a due date lies beyond the last date the calendar knows."}},
+         {L"The roster cannot be planned for this period: a due date lies beyond the last date the calendar "
+          L"knows."}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

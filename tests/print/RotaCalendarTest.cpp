@@ -28,8 +28,8 @@ struct Event {
 
 void PrintTo(const Event& e, std::ostream* out)
 {
-    *out << "{" << e.uid << " | " << e.summary << " | " << e.category << " | " << e.start << " | " << e.end << " | "
-         << e.stamped << "}";
+    *out << "{" << e.uid << " | " << e.summary << " | " << e.category << " | " << e.start << " | " << e.end
+         << " | " << e.stamped << "}";
 }
 
 std::string Iso(const Date& day)
@@ -62,9 +62,9 @@ std::vector<Event> ReadWithLibical(const std::string& text)
     EXPECT_NE(calendar, nullptr);
     if (!calendar)
         return events;
-    EXPECT_STREQ(icalcomponent_get_first_property(calendar, ICAL_PRODID_PROPERTY)
-                     ? icalproperty_get_prodid(icalcomponent_get_first_property(calendar, ICAL_PRODID_PROPERTY))
-                     : "",
+    EXPECT_STREQ(icalcomponent_get_first_property(calendar, ICAL_PRODID_PROPERTY) ? icalproperty_get_prodid(
+                     icalcomponent_get_first_property(calendar, ICAL_PRODID_PROPERTY))
+                                                                                  : "",
                  "-//Brindlewick//Brindlewick 1.1.0-beta1//EN");
     for (icalcomponent* event = icalcomponent_get_first_component(calendar, ICAL_VEVENT_COMPONENT); event;
          event = icalcomponent_get_next_component(calendar, ICAL_VEVENT_COMPONENT)) {
@@ -99,12 +99,12 @@ print(json.dumps(events))
     std::vector<Event> events;
     for (const QJsonValue value : QJsonDocument::fromJson(python.readAllStandardOutput()).array()) {
         const QJsonObject o = value.toObject();
-        const auto text = [&o](const char* key) { return o.value(QLatin1String(key)).toString().toStdString(); };
+        const auto text
+            = [&o](const char* key) { return o.value(QLatin1String(key)).toString().toStdString(); };
         const QString category = o.value(QLatin1String("category")).toString();
         events.push_back({text("uid"), text("summary"),
-                          QString(category).replace(QRegularExpression(",\\s*"), ",").toStdString(), text("start"),
-                          text("end"),
-                          o.value(QLatin1String("stamped")).toBool()});
+                          QString(category).replace(QRegularExpression(",\\s*"), ",").toStdString(),
+                          text("start"), text("end"), o.value(QLatin1String("stamped")).toBool()});
     }
     return events;
 }
@@ -128,11 +128,13 @@ std::vector<Event> Expected(const std::wstring& rosterName, const Schedule::Entr
 Roster Awkward()
 {
     Roster roster(L"Home, sweet; home");
-    for (const std::wstring& name : {std::wstring(L"Smith, Anna; \"Jr\""), std::wstring(L"Line\nbreak \\ back"),
-                                    std::wstring(L"Zo\u00eb \U0001F9F9\U0001F600"), std::wstring(200, L'\u00e9')})
+    for (const std::wstring& name :
+         {std::wstring(L"Smith, Anna; \"Jr\""), std::wstring(L"Line\nbreak \\ back"),
+          std::wstring(L"Zo\u00eb \U0001F9F9\U0001F600"), std::wstring(200, L'\u00e9')})
         roster.AddPerson(std::make_unique<Person>(name));
-    for (const std::wstring& name : {std::wstring(L"Clean; rinse, repeat"), std::wstring(L"Mop\nthe \U0001F6BD"),
-                                    std::wstring(199, L'x') + L"\u4e2d"})
+    for (const std::wstring& name :
+         {std::wstring(L"Clean; rinse, repeat"), std::wstring(L"Mop\nthe \U0001F6BD"),
+          std::wstring(199, L'x') + L"\u4e2d"})
         roster.AddTask(std::make_unique<Task>(name));
     return roster;
 }

@@ -42,8 +42,7 @@ public:
     std::wstring seen;
 };
 
-struct Host : DetailsPanelParent {
-};
+struct Host : DetailsPanelParent { };
 } // namespace
 
 TEST(DetailsPanel, CarriesPanelChangesIntoTheModelAndOn)

@@ -42,7 +42,8 @@ TEST(FrequencyDaily, FallsDueOnTheSeriesFromItsFirstDay)
         {29, D(2010, 1, 1), D(2010, 1, 29), D(2010, 1, 30)},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(Daily(c.interval, c.first)->NextAfter(c.after), c.due) << c.interval << " after " << c.after;
+        EXPECT_EQ(Daily(c.interval, c.first)->NextAfter(c.after), c.due)
+            << c.interval << " after " << c.after;
 }
 
 TEST(FrequencyDaily, DescribesItsInterval)

@@ -111,8 +111,10 @@ TEST(FrequencyMonthly, ReadsTolerantly)
         const char* xml;
         int interval, mode, day, weekday, ordinal;
     } const cases[] = {
-        {R"(<monthly every_nth_month="3" time_mode="specific_weekday" on_day_n="9" day_of_week="fri" week_repeat="third"/>)", 3, 1, 9, 4, 2},
-        {R"(<monthly every_nth_month="13" time_mode="Fixed" on_day_n="45" day_of_week="Fri" week_repeat="5th"/>)", 1, 0, 31, 0, 0},
+        {R"(<monthly every_nth_month="3" time_mode="specific_weekday" on_day_n="9" day_of_week="fri" week_repeat="third"/>)",
+         3, 1, 9, 4, 2},
+        {R"(<monthly every_nth_month="13" time_mode="Fixed" on_day_n="45" day_of_week="Fri" week_repeat="5th"/>)",
+         1, 0, 31, 0, 0},
         {R"(<monthly every_nth_month="0"/>)", 1, 0, 1, 0, 0},
         {R"(<monthly every_nth_month="-2" on_day_n="-2"/>)", 1, 0, 1, 0, 0},
         {R"(<monthly every_nth_month="12" on_day_n="31"/>)", 12, 0, 31, 0, 0},

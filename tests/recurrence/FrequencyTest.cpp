@@ -16,7 +16,8 @@ TEST(Frequency, StartsAsDailyFromToday)
     EXPECT_EQ(frequency.NextAfter(D(2010, 4, 1)), D(2010, 4, 2));
     ASSERT_EQ(frequency.kinds.size(), 4u);
     const wchar_t* names[] = {L"Daily", L"Weekly", L"Monthly", L"Yearly"};
-    const FrequencyBase* kinds[] = {&frequency.daily, &frequency.weekly, &frequency.monthly, &frequency.yearly};
+    const FrequencyBase* kinds[]
+        = {&frequency.daily, &frequency.weekly, &frequency.monthly, &frequency.yearly};
     for (std::size_t i = 0; i < 4; ++i) {
         EXPECT_EQ(frequency.kinds[i].name, names[i]);
         EXPECT_EQ(frequency.kinds[i].kind, kinds[i]);
@@ -96,8 +97,8 @@ TEST(Frequency, DescribesTheDatesItPlansForValuesOutOfRange)
         {R"(<frequency selected="1"><weekly><active_weekdays><day name="fri" enabled="true"/></active_weekdays>
             </weekly></frequency>)",
          L"Weekly on Friday", D(2010, 6, 11), D(2010, 6, 18)},
-        {R"(<frequency selected="1"><weekly every_n_weeks="-4"/></frequency>)", L"Weekly on Monday", D(2010, 6, 7),
-         D(2010, 6, 14)},
+        {R"(<frequency selected="1"><weekly every_n_weeks="-4"/></frequency>)", L"Weekly on Monday",
+         D(2010, 6, 7), D(2010, 6, 14)},
         {R"(<frequency selected="2"><monthly/></frequency>)", L"Every month on the 1st day", D(2010, 6, 7),
          D(2010, 7, 1)},
         {R"(<frequency selected="2"><monthly on_day_n="40"/></frequency>)", L"Every month on the 31st day",

@@ -47,7 +47,8 @@ TEST(FrequencyWeekly, FallsDueLaterInTheWeekOrInTheNthWeekAfter)
         {{Sunday}, 1, D(2010, 12, 31), D(2011, 1, 2)},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(Weekly(c.days, c.interval)->NextAfter(c.after), c.due) << c.interval << " after " << c.after;
+        EXPECT_EQ(Weekly(c.days, c.interval)->NextAfter(c.after), c.due)
+            << c.interval << " after " << c.after;
 }
 
 // Each step asks with the last answer, as a schedule does.
@@ -64,11 +65,11 @@ TEST(FrequencyWeekly, GivesAllItsDaysOfOneWeekThenSkipsTheInterval)
     // Monday and Wednesday every 2 weeks over six weeks. Asked on a Sunday, the week it ends is the
     // series' first, so its next week is skipped.
     EXPECT_EQ(Series(*Weekly({Monday, Wednesday}, 2), D(2010, 6, 6), 6),
-              (std::vector<Date>{D(2010, 6, 14), D(2010, 6, 16), D(2010, 6, 28), D(2010, 6, 30), D(2010, 7, 12),
-                                 D(2010, 7, 14)}));
+              (std::vector<Date>{D(2010, 6, 14), D(2010, 6, 16), D(2010, 6, 28), D(2010, 6, 30),
+                                 D(2010, 7, 12), D(2010, 7, 14)}));
     // Every day every 3 weeks: one whole week, then two weeks without.
-    const std::vector<Date> days = Series(*Weekly({Monday, Tuesday, Wednesday, Thursday, Friday, Saturday, Sunday}, 3),
-                                          D(2010, 6, 6), 9);
+    const std::vector<Date> days = Series(
+        *Weekly({Monday, Tuesday, Wednesday, Thursday, Friday, Saturday, Sunday}, 3), D(2010, 6, 6), 9);
     for (int i = 0; i < 7; ++i)
         EXPECT_EQ(days[i], D(2010, 6, 21 + i));
     EXPECT_EQ(days[7], D(2010, 7, 12));
@@ -89,7 +90,9 @@ TEST(FrequencyWeekly, DescribesItsDays)
         {{Wednesday}, 4, L"Every 4 weeks on Wednesday"},
         {{Monday, Tuesday, Wednesday, Thursday, Friday, Saturday, Sunday}, 1, L"Every day"},
         {{Monday, Tuesday, Wednesday, Thursday, Friday, Saturday, Sunday}, 3, L"Every 3 weeks on every day"},
-        {{Monday, Tuesday, Wednesday, Thursday, Friday, Saturday}, 1, L"Weekly on Monday, Tuesday, Wednesday, Thursday, Friday and Saturday"},
+        {{Monday, Tuesday, Wednesday, Thursday, Friday, Saturday},
+         1,
+         L"Weekly on Monday, Tuesday, Wednesday, Thursday, Friday and Saturday"},
         {{}, 1, L"Weekly on no days selected"},
         {{Monday}, 0, L"Every 0 weeks on Monday"},
     };
@@ -136,7 +139,8 @@ TEST(FrequencyWeekly, SwitchesMondayOnWhenNoDayIs)
 {
     FrequencyWeekly rule;
     EXPECT_EQ(rule.GetDescription(), L"Weekly on no days selected");
-    ASSERT_TRUE(rule.LoadXml(ParseXml(R"(<weekly><active_weekdays><day name="tue" enabled="false"/></active_weekdays></weekly>)")));
+    ASSERT_TRUE(rule.LoadXml(ParseXml(
+        R"(<weekly><active_weekdays><day name="tue" enabled="false"/></active_weekdays></weekly>)")));
     EXPECT_EQ(rule.GetDescription(), L"Weekly on Monday");
     EXPECT_FALSE(rule.LoadXml(ParseXml(R"(<daily every_n_weeks="2"/>)")));
     EXPECT_EQ(rule.every_n_weeks, 1);

@@ -101,7 +101,8 @@ TEST(FrequencyYearly, WritesAllSixValuesWhateverTheMode)
 TEST(FrequencyYearly, KeepsValuesForUnknownKeys)
 {
     auto rule = OnWeekday(ThirdWeek, Saturday, 4);
-    ASSERT_TRUE(rule->LoadXml(ParseXml(R"(<yearly timing_mode="weekly" every_month="March" weekday="sun" month="13"/>)")));
+    ASSERT_TRUE(rule->LoadXml(
+        ParseXml(R"(<yearly timing_mode="weekly" every_month="March" weekday="sun" month="13"/>)")));
     EXPECT_EQ(rule->timing_mode, SpecificWeekday);
     EXPECT_EQ(rule->weekday, Sunday);
     EXPECT_EQ(rule->week_repeater, ThirdWeek);

@@ -52,12 +52,14 @@ TEST(Vocabulary, ChoosesTheSingularForExactlyOne)
 TEST(Calendar, WritesAndReadsTheSimpleTextForm)
 {
     EXPECT_EQ(DateText(D(2010, 1, 5)), L"2010-Jan-05");
-    for (const wchar_t* text : {L"2010-Jan-05", L"2010-01-05", L"2010/1/5", L"2010.1.5", L"2010 jan 5", L"2010,January,5",
-                                L"2010-JAN-05", L"2010-Jan-5", L"02010-Jan-05"})
+    for (const wchar_t* text : {L"2010-Jan-05", L"2010-01-05", L"2010/1/5", L"2010.1.5", L"2010 jan 5",
+                                L"2010,January,5", L"2010-JAN-05", L"2010-Jan-5", L"02010-Jan-05"})
         EXPECT_EQ(ParseDateText(text), D(2010, 1, 5)) << text;
     const std::pair<Date, const wchar_t*> written[] = {
-        {D(1400, 1, 1), L"1400-Jan-01"}, {D(2012, 2, 29), L"2012-Feb-29"},
-        {D(2010, 12, 31), L"2010-Dec-31"}, {D(9999, 12, 31), L"9999-Dec-31"},
+        {D(1400, 1, 1), L"1400-Jan-01"},
+        {D(2012, 2, 29), L"2012-Feb-29"},
+        {D(2010, 12, 31), L"2010-Dec-31"},
+        {D(9999, 12, 31), L"9999-Dec-31"},
     };
     for (const auto& [day, text] : written) {
         EXPECT_EQ(DateText(day), text);
@@ -68,7 +70,8 @@ TEST(Calendar, WritesAndReadsTheSimpleTextForm)
 
 TEST(Calendar, RaisesTheCalendarErrorsOnBadText)
 {
-    for (const wchar_t* text : {L"", L"garbage", L"2010-Feb-30", L"2010-Foo-01", L"10000-Jan-01", L"2010-J\u00e4n-01"})
+    for (const wchar_t* text :
+         {L"", L"garbage", L"2010-Feb-30", L"2010-Foo-01", L"10000-Jan-01", L"2010-J\u00e4n-01"})
         EXPECT_THROW(ParseDateText(text), std::exception) << text;
     EXPECT_THROW(ParseDateText(L"2010-13-01"), std::out_of_range);
 

@@ -106,18 +106,29 @@ TEST(RosterFormat, ReadsTolerantlyBySelection)
     const Case cases[] = {
         {"no name attribute", "<roster><persons/><tasks/></roster>", L"", {}, {}},
         {"no lists at all", "<roster name='Bare'/>", L"Bare", {}, {}},
-        {"entries of any element name", "<roster name='R'><persons><member name='X'/></persons>"
-                                        "<tasks><chore name='Dust'/></tasks></roster>",
-         L"R", {L"X"}, {L"Dust"}},
-        {"two persons lists form one", "<roster><persons><person name='A'/><person name='B'/></persons>"
-                                       "<tasks/><persons><person name='C'/></persons></roster>",
-         L"", {L"A", L"B", L"C"}, {}},
-        {"a person without a name", "<roster><persons><person/><person name=''/></persons></roster>",
-         L"", {L"", L""}, {}},
+        {"entries of any element name",
+         "<roster name='R'><persons><member name='X'/></persons>"
+         "<tasks><chore name='Dust'/></tasks></roster>",
+         L"R",
+         {L"X"},
+         {L"Dust"}},
+        {"two persons lists form one",
+         "<roster><persons><person name='A'/><person name='B'/></persons>"
+         "<tasks/><persons><person name='C'/></persons></roster>",
+         L"",
+         {L"A", L"B", L"C"},
+         {}},
+        {"a person without a name",
+         "<roster><persons><person/><person name=''/></persons></roster>",
+         L"",
+         {L"", L""},
+         {}},
         {"other elements, text, comments and processing instructions ignored",
          "<roster name='R' colour='red'>text<!-- note --><?tool x?><notes><person name='No'/></notes>"
          "<persons>more<person name='Yes' age='3'></person></persons></roster>",
-         L"R", {L"Yes"}, {}},
+         L"R",
+         {L"Yes"},
+         {}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);

@@ -28,7 +28,8 @@ const Date kToday(kTestTodayYear, kTestTodayMonth, kTestTodayDay);
 struct Recorder {
     explicit Recorder(RosterCollection& collection)
     {
-        added = collection.RosterAdded.connect([this](const Roster& roster) { events.push_back(roster.GetName()); });
+        added = collection.RosterAdded.connect(
+            [this](const Roster& roster) { events.push_back(roster.GetName()); });
         loaded = collection.RostersLoaded.connect([this] { events.push_back(L"<loaded>"); });
     }
     Events events;
@@ -180,25 +181,28 @@ TEST_F(RosterStorageTest, EmptyCollectionSavesTheRootWithItsVersionOnly)
 {
     RosterCollection collection;
     collection.Save();
-    EXPECT_EQ(Read(RostersFile()),
-              "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n<Brindlewick version=\"1\" />\n");
+    EXPECT_EQ(
+        Read(RostersFile()),
+        "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n<Brindlewick version=\"1\" />\n");
 }
 
 TEST_F(RosterStorageTest, SavedFileIsIndentedAndSaysVersionOneWhateverWasRead)
 {
-    WriteRostersFile("<Old version='7'><roster name='A'><persons><person name='Ann'/></persons></roster></Old>");
+    WriteRostersFile(
+        "<Old version='7'><roster name='A'><persons><person name='Ann'/></persons></roster></Old>");
     RosterCollection collection;
     ASSERT_TRUE(collection.Load());
     collection.Save();
-    EXPECT_EQ(Read(RostersFile()), "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n"
-                                   "<Brindlewick version=\"1\">\n"
-                                   "  <roster name=\"A\">\n"
-                                   "    <persons>\n"
-                                   "      <person name=\"Ann\" />\n"
-                                   "    </persons>\n"
-                                   "    <tasks />\n"
-                                   "  </roster>\n"
-                                   "</Brindlewick>\n");
+    EXPECT_EQ(Read(RostersFile()),
+              "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n"
+              "<Brindlewick version=\"1\">\n"
+              "  <roster name=\"A\">\n"
+              "    <persons>\n"
+              "      <person name=\"Ann\" />\n"
+              "    </persons>\n"
+              "    <tasks />\n"
+              "  </roster>\n"
+              "</Brindlewick>\n");
 }
 
 TEST_F(RosterStorageTest, NamesComeBackExactlyAsTyped)

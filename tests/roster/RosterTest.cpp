@@ -87,7 +87,8 @@ TEST(RosterCollection, AddsAndNotifiesInOrder)
 {
     RosterCollection collection;
     std::vector<std::wstring> seen;
-    collection.RosterAdded.connect([&](const Roster& roster) { seen.push_back(L"first " + roster.GetName()); });
+    collection.RosterAdded.connect(
+        [&](const Roster& roster) { seen.push_back(L"first " + roster.GetName()); });
     collection.RosterAdded.connect([&](const Roster& roster) {
         seen.push_back(L"second " + roster.GetName());
         EXPECT_EQ(collection.At(collection.Count() - 1).GetName(), roster.GetName());
@@ -96,7 +97,9 @@ TEST(RosterCollection, AddsAndNotifiesInOrder)
     collection.Add(Roster(L"Kitchen"));
     collection.Add(Roster(L"Kitchen"));
     EXPECT_EQ(collection.Count(), 2);
-    EXPECT_EQ(seen, (std::vector<std::wstring>{L"first Kitchen", L"second Kitchen", L"first Kitchen", L"second Kitchen"}));
+    EXPECT_EQ(seen,
+              (std::vector<std::wstring>{L"first Kitchen", L"second Kitchen", L"first Kitchen",
+                                         L"second Kitchen"}));
     EXPECT_EQ(collection.CurrentIndex(), -1);
 }
 

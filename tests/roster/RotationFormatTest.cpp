@@ -27,44 +27,47 @@ Roster ReadRoster(const std::string& rosterXml)
 }
 
 // The frequency element as the program writes a weekly rule on Mondays.
-const std::string kWeeklyFrequency = "        <frequency selected=\"1\">\n"
-                                     "          <daily every_n_days=\"1\" first_day=\"2010-Mar-10\" />\n"
-                                     "          <weekly every_n_weeks=\"1\">\n"
-                                     "            <active_weekdays>\n"
-                                     "              <day name=\"mon\" enabled=\"true\" />\n"
-                                     "              <day name=\"tue\" enabled=\"false\" />\n"
-                                     "              <day name=\"wed\" enabled=\"false\" />\n"
-                                     "              <day name=\"thu\" enabled=\"false\" />\n"
-                                     "              <day name=\"fri\" enabled=\"false\" />\n"
-                                     "              <day name=\"sat\" enabled=\"false\" />\n"
-                                     "              <day name=\"sun\" enabled=\"false\" />\n"
-                                     "            </active_weekdays>\n"
-                                     "          </weekly>\n"
-                                     "          <monthly every_nth_month=\"1\" time_mode=\"fixed_day\" on_day_n=\"1\" "
-                                     "day_of_week=\"mon\" week_repeat=\"first\" />\n"
-                                     "          <yearly timing_mode=\"fixed_day\" every_month=\"jan\" weekday=\"mon\" "
-                                     "week_repeater=\"first\" month=\"jan\" every_month_day=\"1\" />\n"
-                                     "        </frequency>\n";
+const std::string kWeeklyFrequency
+    = "        <frequency selected=\"1\">\n"
+      "          <daily every_n_days=\"1\" first_day=\"2010-Mar-10\" />\n"
+      "          <weekly every_n_weeks=\"1\">\n"
+      "            <active_weekdays>\n"
+      "              <day name=\"mon\" enabled=\"true\" />\n"
+      "              <day name=\"tue\" enabled=\"false\" />\n"
+      "              <day name=\"wed\" enabled=\"false\" />\n"
+      "              <day name=\"thu\" enabled=\"false\" />\n"
+      "              <day name=\"fri\" enabled=\"false\" />\n"
+      "              <day name=\"sat\" enabled=\"false\" />\n"
+      "              <day name=\"sun\" enabled=\"false\" />\n"
+      "            </active_weekdays>\n"
+      "          </weekly>\n"
+      "          <monthly every_nth_month=\"1\" time_mode=\"fixed_day\" on_day_n=\"1\" "
+      "day_of_week=\"mon\" week_repeat=\"first\" />\n"
+      "          <yearly timing_mode=\"fixed_day\" every_month=\"jan\" weekday=\"mon\" "
+      "week_repeater=\"first\" month=\"jan\" every_month_day=\"1\" />\n"
+      "        </frequency>\n";
 
 const std::string kDeclaration = "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n"
                                  "<Brindlewick version=\"1\">\n";
 
 // A file as the program wrote it before rosters had rotation settings.
-const std::string kFileWithoutSettings = kDeclaration + "  <roster name=\"Hall\">\n"
-                                                        "    <persons>\n"
-                                                        "      <person name=\"Ann\" />\n"
-                                                        "      <person name=\"Ben\" />\n"
-                                                        "    </persons>\n"
-                                                        "    <tasks>\n"
-                                                        "      <task name=\"Mop &amp; sweep\">\n"
-                                         + kWeeklyFrequency + "      </task>\n"
-                                                              "    </tasks>\n"
-                                                              "  </roster>\n"
-                                                              "</Brindlewick>\n";
+const std::string kFileWithoutSettings = kDeclaration
+    + "  <roster name=\"Hall\">\n"
+      "    <persons>\n"
+      "      <person name=\"Ann\" />\n"
+      "      <person name=\"Ben\" />\n"
+      "    </persons>\n"
+      "    <tasks>\n"
+      "      <task name=\"Mop &amp; sweep\">\n"
+    + kWeeklyFrequency
+    + "      </task>\n"
+      "    </tasks>\n"
+      "  </roster>\n"
+      "</Brindlewick>\n";
 
-const std::string kFileWithEverySetting =
-    kDeclaration
-    + "  <roster name=\"Hall\" rotation_from=\"2024-Jan-01\" staggered_start=\"true\" assignment=\"balanced\">\n"
+const std::string kFileWithEverySetting = kDeclaration
+    + "  <roster name=\"Hall\" rotation_from=\"2024-Jan-01\" staggered_start=\"true\" "
+      "assignment=\"balanced\">\n"
       "    <persons>\n"
       "      <person name=\"Ann\">\n"
       "        <away from=\"2024-Jul-01\" until=\"2024-Jul-14\" />\n"
@@ -154,13 +157,14 @@ TEST(RotationFormat, UnreadableSettingsReadAsOff)
     };
     const Case cases[] = {
         {"garbage everywhere", " rotation_from='soon' staggered_start='yes' assignment='fair'",
-         "<person name='Ann'><away from='x' until='2024-Jan-02'/></person>", " turn_length='fortnight' effort_minutes='lots'",
-         "<swap task='T' date='someday' person='Ann'/>"},
+         "<person name='Ann'><away from='x' until='2024-Jan-02'/></person>",
+         " turn_length='fortnight' effort_minutes='lots'", "<swap task='T' date='someday' person='Ann'/>"},
         {"empty values", " rotation_from='' staggered_start='' assignment=''",
          "<person name='Ann'><away from='' until=''/></person>", " turn_length='' effort_minutes=''",
          "<swap task='' date='2024-Jan-01' person=''/>"},
         {"out of range", " rotation_from='2024-Feb-30' staggered_start='TRUE' assignment='Balanced'",
-         "<person name='Ann'><away from='2024-Jan-05' until='2024-Jan-04'/><away until='2024-Jan-04'/></person>",
+         "<person name='Ann'><away from='2024-Jan-05' until='2024-Jan-04'/><away "
+         "until='2024-Jan-04'/></person>",
          " turn_length='WEEK' effort_minutes='-5'", "<swap task='Gone' date='2024-Jan-01' person='Ann'/>"},
         {"names that are not in the roster", "", "<person name='Ann'/>", "",
          "<swap task='T' date='2024-Jan-01' person='Zed'/>"},

@@ -103,8 +103,8 @@ protected:
         Rows rows;
         for (const ScheduleEntry& entry : Plan(from, until)) {
             if (shownFrom.is_special() || entry.date >= shownFrom)
-                rows.push_back(boost::gregorian::to_simple_string(entry.date) + " " + Narrow(EntryPersonText(entry))
-                               + " " + Narrow(entry.task));
+                rows.push_back(boost::gregorian::to_simple_string(entry.date) + " "
+                               + Narrow(EntryPersonText(entry)) + " " + Narrow(entry.task));
         }
         return rows;
     }
@@ -129,7 +129,8 @@ struct Setting {
 
 const Setting kSettings[] = {
     {"plain", [](Roster&, Task&) {}},
-    {"staggered second task", [](Roster& roster, Task&) {
+    {"staggered second task",
+     [](Roster& roster, Task&) {
          roster.SetStaggered(true);
          auto second = std::make_unique<Task>(L"Second");
          SetRule(second->GetFrequency(), Rule::Daily);
@@ -137,7 +138,8 @@ const Setting kSettings[] = {
      }},
     {"week turns", [](Roster&, Task& task) { task.SetTurnLength(TurnLength::Week); }},
     {"month turns", [](Roster&, Task& task) { task.SetTurnLength(TurnLength::Month); }},
-    {"absences on both sides of the join", [](Roster& roster, Task&) {
+    {"absences on both sides of the join",
+     [](Roster& roster, Task&) {
          roster.Persons()[0]->SetAway({{D(2023, 12, 20), D(2024, 1, 3)}, {D(2024, 1, 28), D(2024, 2, 2)}});
          roster.Persons()[1]->SetAway({{D(2024, 1, 31), D(2024, 2, 1)}});
      }},
@@ -205,16 +207,24 @@ TEST_F(RotationTest, LongerTurnsKeepAWeekOrAMonthWithOnePersonAcrossTheYearEnd)
         Rows rows;
     };
     const Case cases[] = {
-        {"daily by the week", Rule::Daily, TurnLength::Week, {
-             "2024-Dec-28 A T", "2024-Dec-30 B T", "2025-Jan-01 B T", "2025-Jan-03 B T", "2025-Jan-05 B T",
-             "2025-Jan-07 A T", "2025-Jan-09 A T"}},
-        {"weekly by the week", Rule::Weekly, TurnLength::Week, {
-             "2024-Dec-30 A T", "2025-Jan-02 A T", "2025-Jan-06 B T", "2025-Jan-09 B T"}},
-        {"daily by the month", Rule::Daily, TurnLength::Month, {
-             "2024-Dec-28 A T", "2024-Dec-30 A T", "2025-Jan-01 B T", "2025-Jan-03 B T", "2025-Jan-05 B T",
-             "2025-Jan-07 B T", "2025-Jan-09 B T"}},
-        {"weekly by the month", Rule::Weekly, TurnLength::Month, {
-             "2024-Dec-30 A T", "2025-Jan-02 B T", "2025-Jan-06 B T", "2025-Jan-09 B T"}},
+        {"daily by the week",
+         Rule::Daily,
+         TurnLength::Week,
+         {"2024-Dec-28 A T", "2024-Dec-30 B T", "2025-Jan-01 B T", "2025-Jan-03 B T", "2025-Jan-05 B T",
+          "2025-Jan-07 A T", "2025-Jan-09 A T"}},
+        {"weekly by the week",
+         Rule::Weekly,
+         TurnLength::Week,
+         {"2024-Dec-30 A T", "2025-Jan-02 A T", "2025-Jan-06 B T", "2025-Jan-09 B T"}},
+        {"daily by the month",
+         Rule::Daily,
+         TurnLength::Month,
+         {"2024-Dec-28 A T", "2024-Dec-30 A T", "2025-Jan-01 B T", "2025-Jan-03 B T", "2025-Jan-05 B T",
+          "2025-Jan-07 B T", "2025-Jan-09 B T"}},
+        {"weekly by the month",
+         Rule::Weekly,
+         TurnLength::Month,
+         {"2024-Dec-30 A T", "2025-Jan-02 B T", "2025-Jan-06 B T", "2025-Jan-09 B T"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -235,9 +245,13 @@ TEST_F(RotationTest, AnAwayPersonsTurnGoesToTheNextOneWhoIsThere)
     const Case cases[] = {
         {"nobody away", {}, {}, "A B C A B"},
         {"A away on the first day only", {{D(2024, 1, 1), D(2024, 1, 1)}}, {}, "B (for A) C A B C"},
-        {"A away from before the period into it", {{D(2023, 12, 1), D(2024, 1, 3)}}, {},
+        {"A away from before the period into it",
+         {{D(2023, 12, 1), D(2024, 1, 3)}},
+         {},
          "B (for A) C B (for A) C A"},
-        {"A and B away on the first day", {{D(2024, 1, 1), D(2024, 1, 1)}}, {{D(2024, 1, 1), D(2024, 1, 1)}},
+        {"A and B away on the first day",
+         {{D(2024, 1, 1), D(2024, 1, 1)}},
+         {{D(2024, 1, 1), D(2024, 1, 1)}},
          "C (for A) A B C A"},
         {"B away on the last day and after", {}, {{D(2024, 1, 5), D(2024, 2, 1)}}, "A B C A C (for B)"},
     };
@@ -284,8 +298,8 @@ TEST_F(RotationTest, ASwapGivesOneTurnAwayWithoutMovingTheRotation)
     ASSERT_TRUE(roster.GiveTurn(L"Dishes", D(2024, 1, 2), L"C"));
     ASSERT_FALSE(roster.GiveTurn(L"Dishes", D(2024, 1, 2), L"Nobody"));
     ASSERT_FALSE(roster.GiveTurn(L"Nothing", D(2024, 1, 2), L"A"));
-    const Rows swapped = {"2024-Jan-01 A Dishes", "2024-Jan-01 A Bins", "2024-Jan-02 C (for B) Dishes",
-                          "2024-Jan-02 B Bins", "2024-Jan-03 C Dishes", "2024-Jan-03 C Bins"};
+    const Rows swapped = {"2024-Jan-01 A Dishes", "2024-Jan-01 A Bins",   "2024-Jan-02 C (for B) Dishes",
+                          "2024-Jan-02 B Bins",   "2024-Jan-03 C Dishes", "2024-Jan-03 C Bins"};
     EXPECT_EQ(RowsOf(D(2024, 1, 1), D(2024, 1, 3)), swapped);
     EXPECT_EQ(Plan(D(2024, 1, 2), D(2024, 1, 2)).front().reason, EntryReason::Swapped);
 

@@ -39,7 +39,8 @@ protected:
         EXPECT_TRUE(schedule.Generate(roster, from, until));
         std::vector<std::string> rows;
         for (const ScheduleEntry& entry : schedule.Entries())
-            rows.push_back(boost::gregorian::to_simple_string(entry.date) + " " + Narrow(entry.person) + " " + Narrow(entry.task));
+            rows.push_back(boost::gregorian::to_simple_string(entry.date) + " " + Narrow(entry.person) + " "
+                           + Narrow(entry.task));
         return rows;
     }
 
@@ -54,15 +55,16 @@ TEST_F(ScheduleTest, RotatesEachTaskThroughThePersons)
     AddPersons({L"John", L"Linda"});
     AddDaily(L"Clean sink", 3, D(2024, 1, 1));
     AddDaily(L"Sweep floors", 3, D(2024, 1, 2));
-    EXPECT_EQ(Rows(D(2024, 1, 1), D(2024, 1, 10)), (std::vector<std::string>{
-                                                       "2024-Jan-01 John Clean sink",
-                                                       "2024-Jan-02 John Sweep floors",
-                                                       "2024-Jan-04 Linda Clean sink",
-                                                       "2024-Jan-05 Linda Sweep floors",
-                                                       "2024-Jan-07 John Clean sink",
-                                                       "2024-Jan-08 John Sweep floors",
-                                                       "2024-Jan-10 Linda Clean sink",
-                                                   }));
+    EXPECT_EQ(Rows(D(2024, 1, 1), D(2024, 1, 10)),
+              (std::vector<std::string>{
+                  "2024-Jan-01 John Clean sink",
+                  "2024-Jan-02 John Sweep floors",
+                  "2024-Jan-04 Linda Clean sink",
+                  "2024-Jan-05 Linda Sweep floors",
+                  "2024-Jan-07 John Clean sink",
+                  "2024-Jan-08 John Sweep floors",
+                  "2024-Jan-10 Linda Clean sink",
+              }));
 }
 
 TEST_F(ScheduleTest, OrdersOneDateByTheTasksOrder)
@@ -71,14 +73,15 @@ TEST_F(ScheduleTest, OrdersOneDateByTheTasksOrder)
     AddDaily(L"Y", 1, D(2024, 1, 3));
     AddDaily(L"X", 2, D(2024, 1, 1));
     AddDaily(L"Late", 1, D(2024, 2, 1));
-    EXPECT_EQ(Rows(D(2024, 1, 1), D(2024, 1, 5)), (std::vector<std::string>{
-                                                      "2024-Jan-01 A X",
-                                                      "2024-Jan-03 A Y",
-                                                      "2024-Jan-03 B X",
-                                                      "2024-Jan-04 B Y",
-                                                      "2024-Jan-05 C Y",
-                                                      "2024-Jan-05 C X",
-                                                  }));
+    EXPECT_EQ(Rows(D(2024, 1, 1), D(2024, 1, 5)),
+              (std::vector<std::string>{
+                  "2024-Jan-01 A X",
+                  "2024-Jan-03 A Y",
+                  "2024-Jan-03 B X",
+                  "2024-Jan-04 B Y",
+                  "2024-Jan-05 C Y",
+                  "2024-Jan-05 C X",
+              }));
 }
 
 TEST_F(ScheduleTest, GivesASingleDayToTheFirstPerson)
@@ -86,7 +89,8 @@ TEST_F(ScheduleTest, GivesASingleDayToTheFirstPerson)
     AddPersons({L"A", L"B"});
     AddDaily(L"X", 1, D(2024, 1, 1));
     AddDaily(L"Y", 2, D(2024, 1, 1));
-    EXPECT_EQ(Rows(D(2024, 1, 3), D(2024, 1, 3)), (std::vector<std::string>{"2024-Jan-03 A X", "2024-Jan-03 A Y"}));
+    EXPECT_EQ(Rows(D(2024, 1, 3), D(2024, 1, 3)),
+              (std::vector<std::string>{"2024-Jan-03 A X", "2024-Jan-03 A Y"}));
 }
 
 TEST_F(ScheduleTest, YieldsNothingWithoutPersonsTasksOrPeriod)
@@ -130,14 +134,15 @@ TEST_F(ScheduleTest, FollowsEveryKindOfRule)
     Frequency& monthly = AddDaily(L"M", 1, D(2010, 1, 1));
     monthly.selected = 2;
     monthly.monthly.on_day_n = 31;
-    EXPECT_EQ(Rows(D(2010, 6, 1), D(2010, 7, 31)), (std::vector<std::string>{
-                                                      "2010-Jun-14 A W",
-                                                      "2010-Jun-28 B W",
-                                                      "2010-Jun-30 A M",
-                                                      "2010-Jul-12 A W",
-                                                      "2010-Jul-26 B W",
-                                                      "2010-Jul-31 B M",
-                                                  }));
+    EXPECT_EQ(Rows(D(2010, 6, 1), D(2010, 7, 31)),
+              (std::vector<std::string>{
+                  "2010-Jun-14 A W",
+                  "2010-Jun-28 B W",
+                  "2010-Jun-30 A M",
+                  "2010-Jul-12 A W",
+                  "2010-Jul-26 B W",
+                  "2010-Jul-31 B M",
+              }));
 }
 
 TEST_F(ScheduleTest, HoldsTheDueDatesOfTheFirstMonthAndYearOfThePeriod)
@@ -158,18 +163,20 @@ TEST_F(ScheduleTest, HoldsTheDueDatesOfTheFirstMonthAndYearOfThePeriod)
     spring.selected = 3;
     spring.yearly.every_month = 2;
     spring.yearly.every_month_day = 20;
-    EXPECT_EQ(Rows(Today(), until), (std::vector<std::string>{
-                                        "2010-Mar-15 A Mid-month",
-                                        "2010-Mar-20 A Spring",
-                                        "2010-Apr-02 A Windows",
-                                    }));
+    EXPECT_EQ(Rows(Today(), until),
+              (std::vector<std::string>{
+                  "2010-Mar-15 A Mid-month",
+                  "2010-Mar-20 A Spring",
+                  "2010-Apr-02 A Windows",
+              }));
     // A yearly date inside a period that stays within one year.
     spring.yearly.every_month = 11;
     spring.yearly.every_month_day = 15;
-    EXPECT_EQ(Rows(D(2010, 12, 1), D(2010, 12, 31)), (std::vector<std::string>{
-                                                         "2010-Dec-15 A Mid-month",
-                                                         "2010-Dec-15 A Spring",
-                                                     }));
+    EXPECT_EQ(Rows(D(2010, 12, 1), D(2010, 12, 31)),
+              (std::vector<std::string>{
+                  "2010-Dec-15 A Mid-month",
+                  "2010-Dec-15 A Spring",
+              }));
 }
 
 TEST_F(ScheduleTest, KeepsTheEntriesBeforeARangeError)

@@ -27,10 +27,7 @@ protected:
         fs::create_directories(folder);
     }
 
-    void TearDown() override
-    {
-        AtomicFileWriter::SetBeforeRenameHook(nullptr);
-    }
+    void TearDown() override { AtomicFileWriter::SetBeforeRenameHook(nullptr); }
 
     static std::string Read(const fs::path& file)
     {
@@ -178,6 +175,7 @@ TEST_F(AtomicSaveTest, ReplaceRemovesTemporaryFilesOfProcessesThatAreGone)
     ASSERT_TRUE(AtomicFileWriter::Replace(folder / "rosters.xml", "new"));
     Names names = FolderContents();
     std::sort(names.begin(), names.end());
-    EXPECT_EQ(names, (Names{"other.xml.saving-" + std::to_string(gone) + "-0", "rosters.xml", alive,
-                            "rosters.xml.saving-x-1"}));
+    EXPECT_EQ(names,
+              (Names{"other.xml.saving-" + std::to_string(gone) + "-0", "rosters.xml", alive,
+                     "rosters.xml.saving-x-1"}));
 }

@@ -41,8 +41,9 @@ TEST(UnreadableFile, TakesTheNextFreeNameAndReplacesNothing)
         in >> read;
         EXPECT_EQ(read, contents);
     }
-    EXPECT_EQ(keptNames, (Names{"rosters.xml.unreadable-20261210-095501", "rosters.xml.unreadable-20261210-095501-2",
-                                "rosters.xml.unreadable-20261210-095501-3"}));
+    EXPECT_EQ(keptNames,
+              (Names{"rosters.xml.unreadable-20261210-095501", "rosters.xml.unreadable-20261210-095501-2",
+                     "rosters.xml.unreadable-20261210-095501-3"}));
     fs::remove(file);
     EXPECT_FALSE(UnreadableFile::SetAside(file, when));
 }

@@ -4,7 +4,8 @@
 
 TEST(Utf8, RoundTripsEveryPlane)
 {
-    for (const std::wstring text : {L"", L"Kitchen", L"Zo\u00eb", L"\u6e05\u6d01", L"\U0001F9F9 broom", L"a\u0000b"}) {
+    for (const std::wstring text :
+         {L"", L"Kitchen", L"Zo\u00eb", L"\u6e05\u6d01", L"\U0001F9F9 broom", L"a\u0000b"}) {
         EXPECT_EQ(FromUtf8(ToUtf8(text)), text);
     }
     EXPECT_EQ(ToUtf8(L"Zo\u00eb"), "Zo\xc3\xab");

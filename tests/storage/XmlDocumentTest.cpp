@@ -48,8 +48,9 @@ protected:
 TEST_F(XmlDocumentTest, FindChildElementMatchesTheLocalNameWhateverThePrefix)
 {
     XmlDocument document;
-    ASSERT_TRUE(document.Load(Write("task.xml", "<task xmlns:b='urn:b'><note/><b:frequency selected='2'/>"
-                                                "<frequency selected='3'/></task>")));
+    ASSERT_TRUE(document.Load(Write("task.xml",
+                                    "<task xmlns:b='urn:b'><note/><b:frequency selected='2'/>"
+                                    "<frequency selected='3'/></task>")));
     const XmlNode task = document.Root();
 
     const XmlNode frequency = task.FindChildElement(L"frequency", false);
@@ -74,9 +75,10 @@ TEST_F(XmlDocumentTest, FindChildElementMatchesTheLocalNameWhateverThePrefix)
 TEST_F(XmlDocumentTest, SelectNodesIsRelativeToTheNodeAndInDocumentOrder)
 {
     XmlDocument document;
-    ASSERT_TRUE(document.Load(Write("roster.xml", "<Brindlewick><roster><persons><person name='a'/><person name='b'/>"
-                                                  "</persons><tasks><task name='t'/></tasks><persons>"
-                                                  "<member name='c'/></persons></roster></Brindlewick>")));
+    ASSERT_TRUE(document.Load(Write("roster.xml",
+                                    "<Brindlewick><roster><persons><person name='a'/><person name='b'/>"
+                                    "</persons><tasks><task name='t'/></tasks><persons>"
+                                    "<member name='c'/></persons></roster></Brindlewick>")));
     const XmlNode roster = document.Root().FindChildElement(L"roster", false);
 
     const XmlNodeList persons = roster.SelectNodes(L"persons/*");
@@ -98,10 +100,11 @@ TEST_F(XmlDocumentTest, SelectNodesIsRelativeToTheNodeAndInDocumentOrder)
 TEST_F(XmlDocumentTest, ChildStepSelectionsPickWhatTheQueryEnginePicks)
 {
     XmlDocument document;
-    ASSERT_TRUE(document.Load(Write("mixed.xml", "<r xmlns='urn:d' xmlns:b='urn:b'>"
-                                                 "<a n='1'>text<b:a n='2'/><!-- c --><a n='3'><day n='4'/></a><?p?></a>"
-                                                 "<b:a n='5'><day n='6'/><b:day n='7'/></b:a>"
-                                                 "<a n='8'><day n='9'/>tail<day n='10'/></a><div n='11'/></r>")));
+    ASSERT_TRUE(document.Load(Write("mixed.xml",
+                                    "<r xmlns='urn:d' xmlns:b='urn:b'>"
+                                    "<a n='1'>text<b:a n='2'/><!-- c --><a n='3'><day n='4'/></a><?p?></a>"
+                                    "<b:a n='5'><day n='6'/><b:day n='7'/></b:a>"
+                                    "<a n='8'><day n='9'/>tail<day n='10'/></a><div n='11'/></r>")));
     const XmlNode root = document.Root();
     auto numbers = [](const XmlNodeList& selected) {
         std::wstring text;
@@ -113,9 +116,9 @@ TEST_F(XmlDocumentTest, ChildStepSelectionsPickWhatTheQueryEnginePicks)
         const wchar_t* path;
         const wchar_t* expected;
     } cases[] = {
-        {L"a", L"1 8 "},         {L"*", L"1 5 8 11 "},        {L"a/*", L"2 3 9 10 "},
-        {L"*/day", L"6 9 10 "},  {L"a/a/day", L"4 "},         {L"child::a/child::*", L"2 3 9 10 "},
-        {L"div", L"11 "},        {L"*/*/*", L"4 "},           {L"day", L""},
+        {L"a", L"1 8 "},        {L"*", L"1 5 8 11 "}, {L"a/*", L"2 3 9 10 "},
+        {L"*/day", L"6 9 10 "}, {L"a/a/day", L"4 "},  {L"child::a/child::*", L"2 3 9 10 "},
+        {L"div", L"11 "},       {L"*/*/*", L"4 "},    {L"day", L""},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(numbers(root.SelectNodes(c.path)), c.expected) << c.path;
@@ -156,8 +159,8 @@ TEST_F(XmlDocumentTest, GetAttributeFallsBackForMissingAndEmptyValues)
         std::optional<std::wstring> fallback;
         const wchar_t* expected;
     } cases[] = {
-        {L"full", L"d", L"x"}, {L"full", std::nullopt, L"x"},  {L"empty", L"d", L"d"},
-        {L"empty", std::nullopt, L""}, {L"missing", L"d", L"d"}, {L"missing", std::nullopt, L""},
+        {L"full", L"d", L"x"},         {L"full", std::nullopt, L"x"}, {L"empty", L"d", L"d"},
+        {L"empty", std::nullopt, L""}, {L"missing", L"d", L"d"},      {L"missing", std::nullopt, L""},
     };
     for (const auto& c : cases)
         EXPECT_EQ(document.Root().GetAttribute(c.name, c.fallback), c.expected) << c.name;
@@ -167,9 +170,10 @@ TEST_F(XmlDocumentTest, GetAttributeFallsBackForMissingAndEmptyValues)
 TEST_F(XmlDocumentTest, ReadAttributeAndHasLocalNameAgreeWithGetAttributeAndGetName)
 {
     XmlDocument document;
-    ASSERT_TRUE(document.Load(Write("r.xml", "<r xmlns:b='urn:b'><b:weekly long='a value longer than any buffer'"
-                                             " empty='' wide='J\xc3\xbcrgen \xf0\x9f\xa7\xb9'/>"
-                                             "<d\xc3\xa4y/><b:t\xc3\xa4g/></r>")));
+    ASSERT_TRUE(document.Load(Write("r.xml",
+                                    "<r xmlns:b='urn:b'><b:weekly long='a value longer than any buffer'"
+                                    " empty='' wide='J\xc3\xbcrgen \xf0\x9f\xa7\xb9'/>"
+                                    "<d\xc3\xa4y/><b:t\xc3\xa4g/></r>")));
     const XmlNodeList elements = document.Root().ChildElements();
     ASSERT_EQ(elements.Count(), 3);
     const XmlNode weekly = elements.Item(0);
@@ -187,10 +191,15 @@ TEST_F(XmlDocumentTest, ReadAttributeAndHasLocalNameAgreeWithGetAttributeAndGetN
         const wchar_t* localName;
         bool expected;
     } cases[] = {
-        {weekly, L"weekly", true},        {weekly, L"b:weekly", false}, {weekly, L"week", false},
-        {weekly, L"weeklyx", false},      {elements.Item(1), L"d\u00e4y", true},
-        {elements.Item(2), L"t\u00e4g", true}, {elements.Item(2), L"tag", false},
-        {XmlNode(), L"", true},           {XmlNode(), L"weekly", false},
+        {weekly, L"weekly", true},
+        {weekly, L"b:weekly", false},
+        {weekly, L"week", false},
+        {weekly, L"weeklyx", false},
+        {elements.Item(1), L"d\u00e4y", true},
+        {elements.Item(2), L"t\u00e4g", true},
+        {elements.Item(2), L"tag", false},
+        {XmlNode(), L"", true},
+        {XmlNode(), L"weekly", false},
     };
     for (const auto& c : cases)
         EXPECT_EQ(c.element.HasLocalName(c.localName), c.expected) << c.localName;
@@ -206,13 +215,22 @@ TEST_F(XmlDocumentTest, GetIntAttributeReadsLeadingDecimalDigits)
         std::int32_t fallback;
         std::int32_t expected;
     } cases[] = {
-        {L" 12abc", 0, 12},      {L"abc", 5, 0},          {std::nullopt, 3, 3},
-        {L"", 3, 3},             {L" ", 3, 0},            {L"\t\n-17", 0, -17},
-        {L"+8", 0, 8},           {L"- 5", 9, 0},          {L"007", 0, 7},
-        {L"2147483647", 0, INT32_MAX},   {L"2147483648", 0, INT32_MAX},
-        {L"-2147483648", 0, INT32_MIN},  {L"-2147483649", 0, INT32_MIN},
+        {L" 12abc", 0, 12},
+        {L"abc", 5, 0},
+        {std::nullopt, 3, 3},
+        {L"", 3, 3},
+        {L" ", 3, 0},
+        {L"\t\n-17", 0, -17},
+        {L"+8", 0, 8},
+        {L"- 5", 9, 0},
+        {L"007", 0, 7},
+        {L"2147483647", 0, INT32_MAX},
+        {L"2147483648", 0, INT32_MAX},
+        {L"-2147483648", 0, INT32_MIN},
+        {L"-2147483649", 0, INT32_MIN},
         {L"99999999999999999999999", 0, INT32_MAX},
-        {L"12\u00e9", 0, 12},    {L"\u00e912", 4, 0},
+        {L"12\u00e9", 0, 12},
+        {L"\u00e912", 4, 0},
     };
     for (const auto& c : cases) {
         if (c.text) {
@@ -234,10 +252,10 @@ TEST_F(XmlDocumentTest, LoadFailsForFilesThatAreNoDocument)
     EXPECT_FALSE(document.Load(folder.wstring()));
     EXPECT_EQ(document.EngineVersion(), 0);
 
-    for (const char* contents : {"", "<?xml version='1.0'?>", "<r><a name='x'/>", "<r><a name='x", "<r></s>",
-                                 "<r/><s/>", "<r/><![CDATA[x]]>", "<r a='&eacute;'/>", "<r>&nbsp;</r>",
-                                 "<r a='1<2'/>", "<r a='1' a='2'/>", "<r>\x01</r>", "<r a='&#1;'/>",
-                                 "<r a='\xC3'/>", "<!DOCTYPE r [<!ENTITY e 'x'>]><r/>"}) {
+    for (const char* contents :
+         {"", "<?xml version='1.0'?>", "<r><a name='x'/>", "<r><a name='x", "<r></s>", "<r/><s/>",
+          "<r/><![CDATA[x]]>", "<r a='&eacute;'/>", "<r>&nbsp;</r>", "<r a='1<2'/>", "<r a='1' a='2'/>",
+          "<r>\x01</r>", "<r a='&#1;'/>", "<r a='\xC3'/>", "<!DOCTYPE r [<!ENTITY e 'x'>]><r/>"}) {
         EXPECT_FALSE(document.Load(Write("bad.xml", contents))) << contents;
         EXPECT_TRUE(document.Root().IsNull()) << contents;
     }
@@ -277,15 +295,16 @@ TEST_F(XmlDocumentTest, IndentedSaveWritesTheDeclarationAndOneElementPerLine)
     roster.AppendChildElement(L"tasks");
 
     ASSERT_TRUE(document.Indent());
-    EXPECT_EQ(Saved(document), "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n"
-                               "<Brindlewick version=\"1\">\n"
-                               "  <roster name=\"Home\">\n"
-                               "    <persons>\n"
-                               "      <person name=\"Ann\" />\n"
-                               "    </persons>\n"
-                               "    <tasks />\n"
-                               "  </roster>\n"
-                               "</Brindlewick>\n");
+    EXPECT_EQ(Saved(document),
+              "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n"
+              "<Brindlewick version=\"1\">\n"
+              "  <roster name=\"Home\">\n"
+              "    <persons>\n"
+              "      <person name=\"Ann\" />\n"
+              "    </persons>\n"
+              "    <tasks />\n"
+              "  </roster>\n"
+              "</Brindlewick>\n");
 }
 
 TEST_F(XmlDocumentTest, SaveWithoutIndentWritesTheDocumentAsItIs)
@@ -293,12 +312,14 @@ TEST_F(XmlDocumentTest, SaveWithoutIndentWritesTheDocumentAsItIs)
     XmlDocument document;
     ASSERT_TRUE(document.New(L"Brindlewick", L"UTF-8", L"", L""));
     document.Root().AppendChildElement(L"roster").AppendChildElement(L"persons");
-    EXPECT_EQ(Saved(document), "<?xml version=\"1.0\" encoding=\"UTF-8\"?><Brindlewick><roster><persons/></roster>"
-                               "</Brindlewick>");
+    EXPECT_EQ(Saved(document),
+              "<?xml version=\"1.0\" encoding=\"UTF-8\"?><Brindlewick><roster><persons/></roster>"
+              "</Brindlewick>");
 
     // Layout whitespace is not content: it is gone once the file is read.
-    ASSERT_TRUE(document.Load(Write("laid-out.xml", "<?xml version=\"1.0\"?>\n<r>\n  <!-- note -->\n  <a>\n"
-                                                    "    <b>text</b>\n  </a>\n</r>\n")));
+    ASSERT_TRUE(document.Load(Write("laid-out.xml",
+                                    "<?xml version=\"1.0\"?>\n<r>\n  <!-- note -->\n  <a>\n"
+                                    "    <b>text</b>\n  </a>\n</r>\n")));
     EXPECT_EQ(Saved(document), "<?xml version=\"1.0\"?><r><!-- note --><a><b>text</b></a></r>");
 }
 
@@ -311,9 +332,11 @@ TEST_F(XmlDocumentTest, NewPutsTheRootInTheGivenNamespace)
         const char* saved;
     } cases[] = {
         {L"", L"", true, "<?xml version=\"1.0\" encoding=\"UTF-8\"?><root><child/></root>"},
-        {L"b", L"urn:b", true, "<?xml version=\"1.0\" encoding=\"UTF-8\"?><b:root xmlns:b=\"urn:b\"><child/></b:root>"},
-        {L"", L"urn:b", true, "<?xml version=\"1.0\" encoding=\"UTF-8\"?><root xmlns=\"urn:b\"><child xmlns=\"\"/>"
-                             "</root>"},
+        {L"b", L"urn:b", true,
+         "<?xml version=\"1.0\" encoding=\"UTF-8\"?><b:root xmlns:b=\"urn:b\"><child/></b:root>"},
+        {L"", L"urn:b", true,
+         "<?xml version=\"1.0\" encoding=\"UTF-8\"?><root xmlns=\"urn:b\"><child xmlns=\"\"/>"
+         "</root>"},
         {L"b", L"", false, ""},
     };
     for (const auto& c : cases) {
@@ -348,8 +371,9 @@ TEST_F(XmlDocumentTest, AppendedElementsNeverInheritADefaultNamespace)
     other.Root().FindChildElement(L"a", false).FindChildElement(L"b", false).AppendChildElement(L"c");
     root.AppendChildElement(L"last");
 
-    EXPECT_EQ(Saved(document), "<?xml version=\"1.0\" encoding=\"UTF-8\"?><root xmlns=\"urn:d\"><before/>"
-                               "<after xmlns=\"\"><inner/></after><last xmlns=\"\"/></root>");
+    EXPECT_EQ(Saved(document),
+              "<?xml version=\"1.0\" encoding=\"UTF-8\"?><root xmlns=\"urn:d\"><before/>"
+              "<after xmlns=\"\"><inner/></after><last xmlns=\"\"/></root>");
     EXPECT_EQ(Saved(other), "<r><a xmlns=\"urn:a\"><b><c xmlns=\"\"/></b></a></r>");
 }
 
@@ -366,7 +390,8 @@ TEST_F(XmlDocumentTest, AttributeValuesRoundTripReservedAndNonAsciiCharacters)
         ASSERT_TRUE(document.Save(file));
     }
     EXPECT_TRUE(std::filesystem::exists(folder / u8"Zo\u00eb.xml"));
-    EXPECT_NE(Read(folder / u8"Zo\u00eb.xml").find("\xe6\x97\xa5\xe6\x9c\xac"), std::string::npos) << "written as UTF-8";
+    EXPECT_NE(Read(folder / u8"Zo\u00eb.xml").find("\xe6\x97\xa5\xe6\x9c\xac"), std::string::npos)
+        << "written as UTF-8";
 
     XmlDocument document;
     ASSERT_TRUE(document.Load(file));
@@ -379,9 +404,13 @@ TEST_F(XmlDocumentTest, AttributeValuesRoundTripReservedAndNonAsciiCharacters)
 // would make the saved file unreadable: it is written as U+FFFD, and the file reads again.
 TEST_F(XmlDocumentTest, CharactersXmlCannotCarryAreWrittenAsReplacementCharacters)
 {
-    const std::wstring written = std::wstring(L"a\x01" L"b\x1F\tc\nd") + wchar_t(0xD800) + L"e\uFFFEf\uFFFF" +
-                                 std::wstring(1, L'\0') + L"\u00e9";
-    const std::wstring read = std::wstring(L"a\uFFFD" L"b\uFFFD\tc\nd\uFFFD" L"e\uFFFD" L"f\uFFFD\uFFFD\u00e9");
+    const std::wstring written = std::wstring(L"a\x01"
+                                              L"b\x1F\tc\nd")
+        + wchar_t(0xD800) + L"e\uFFFEf\uFFFF" + std::wstring(1, L'\0') + L"\u00e9";
+    const std::wstring read = std::wstring(L"a\uFFFD"
+                                           L"b\uFFFD\tc\nd\uFFFD"
+                                           L"e\uFFFD"
+                                           L"f\uFFFD\uFFFD\u00e9");
     XmlDocument document;
     ASSERT_TRUE(document.New(L"r", L"UTF-8", L"", L""));
     ASSERT_TRUE(document.Root().SetAttribute(L"name", written));
@@ -400,9 +429,12 @@ TEST_F(XmlDocumentTest, DoctypeWithAnExternalEntityReadsNothingOutsideTheFile)
     Write("secret.txt", secret);
     const std::string uri = "file://" + (folder / "secret.txt").string();
     XmlDocument document;
-    const bool loaded = document.Load(Write("external.xml", "<?xml version='1.0'?>\n<!DOCTYPE r [\n"
-                                                            "  <!ENTITY leak SYSTEM '" + uri + "'>\n]>\n"
-                                                            "<r name='&leak;'><a>&leak;</a></r>"));
+    const bool loaded = document.Load(Write("external.xml",
+                                            "<?xml version='1.0'?>\n<!DOCTYPE r [\n"
+                                            "  <!ENTITY leak SYSTEM '"
+                                                + uri
+                                                + "'>\n]>\n"
+                                                  "<r name='&leak;'><a>&leak;</a></r>"));
     if (!loaded)
         return SUCCEED() << "refused";
     EXPECT_EQ(document.Root().GetAttribute(L"name").find(L"secret"), std::wstring::npos);

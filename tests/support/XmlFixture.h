@@ -10,4 +10,3 @@ XmlNode ParseXml(const std::string& text);
 
 // A fresh document with one empty root element, for writers to append to.
 XmlNode NewXmlRoot(const std::wstring& name = L"root");
-

@@ -23,8 +23,7 @@
 namespace {
 // Two fields in a window; a balloon that belongs to nobody points at a label, so that only the
 // balloon's own watching can end it.
-class BalloonWatch : public testing::Test
-{
+class BalloonWatch : public testing::Test {
 protected:
     void SetUp() override
     {
@@ -37,7 +36,8 @@ protected:
         window.resize(200, 80);
         ASSERT_TRUE(ShowActive(window));
         first->setFocus();
-        balloon = ShowBalloon(label, nullptr, "Invalid value", "Body", ResourceIcon(BalloonResourceId::kInvalidValueIcon));
+        balloon = ShowBalloon(label, nullptr, "Invalid value", "Body",
+                              ResourceIcon(BalloonResourceId::kInvalidValueIcon));
         balloon->Tick(); // the first beat takes note of what the user is doing
     }
 
@@ -113,7 +113,8 @@ TEST(Balloon, NearTheScreensCornerStillPointsAtItsAnchorFromInside)
 {
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     const QPoint anchor(screen.right() - 40, screen.bottom() - 5);
-    CBalloonMsgWnd balloon(nullptr, "Invalid value", "Please enter a number between 1.0 and 52.0.", QIcon(), anchor);
+    CBalloonMsgWnd balloon(nullptr, "Invalid value", "Please enter a number between 1.0 and 52.0.", QIcon(),
+                           anchor);
     EXPECT_EQ(balloon.TipPosition(), anchor);
     EXPECT_TRUE(screen.contains(balloon.geometry())) << "above the anchor, moved to the left";
 }

@@ -14,8 +14,7 @@
 #include <string>
 
 namespace {
-struct ValidityCase
-{
+struct ValidityCase {
     std::string text;
     bool acceptable;
 };
@@ -25,9 +24,7 @@ std::ostream& operator<<(std::ostream& out, const ValidityCase& c)
     return out << '"' << c.text << '"';
 }
 
-class CheckedEditValidity : public testing::TestWithParam<ValidityCase>
-{
-};
+class CheckedEditValidity : public testing::TestWithParam<ValidityCase> { };
 
 TEST_P(CheckedEditValidity, AcceptsOnlyOneNumberWithinTheWeeklyRange)
 {
@@ -39,14 +36,14 @@ TEST_P(CheckedEditValidity, AcceptsOnlyOneNumberWithinTheWeeklyRange)
 }
 
 INSTANTIATE_TEST_SUITE_P(Texts, CheckedEditValidity,
-                         testing::Values(ValidityCase{"1", true}, ValidityCase{"52", true}, ValidityCase{"1.5", true},
-                                         ValidityCase{"3e1", true}, ValidityCase{"+7", true},
-                                         ValidityCase{"0", false}, ValidityCase{"53", false},
-                                         ValidityCase{"52.01", false}, ValidityCase{"", false},
-                                         ValidityCase{" 5", false}, ValidityCase{"5 ", false},
-                                         ValidityCase{"5a", false}, ValidityCase{"0x10", false},
-                                         ValidityCase{"1,5", false}, ValidityCase{"nan", false},
-                                         ValidityCase{"inf", false}));
+                         testing::Values(ValidityCase{"1", true}, ValidityCase{"52", true},
+                                         ValidityCase{"1.5", true}, ValidityCase{"3e1", true},
+                                         ValidityCase{"+7", true}, ValidityCase{"0", false},
+                                         ValidityCase{"53", false}, ValidityCase{"52.01", false},
+                                         ValidityCase{"", false}, ValidityCase{" 5", false},
+                                         ValidityCase{"5 ", false}, ValidityCase{"5a", false},
+                                         ValidityCase{"0x10", false}, ValidityCase{"1,5", false},
+                                         ValidityCase{"nan", false}, ValidityCase{"inf", false}));
 
 TEST(CheckedEditValidity, WholeNumberFieldsRefuseFractionsAndExponents)
 {
@@ -76,8 +73,7 @@ TEST(CheckedEditText, BalloonTextNamesTheRangeOnlyWhenBothBoundsAreSet)
 
 // The weekly interval as its panel shows it: the checked field between two labels, with another
 // field to move the focus to.
-class WeeklyField : public testing::Test
-{
+class WeeklyField : public testing::Test {
 protected:
     void SetUp() override
     {
@@ -111,7 +107,8 @@ TEST_F(WeeklyField, LetterAfterANumberOpensOneBalloonDeletingItClosesIt)
     ASSERT_EQ(balloons.size(), 1u);
     EXPECT_EQ(balloons[0]->Title(), "Invalid value");
     EXPECT_EQ(balloons[0]->Text(), "Please enter a number between 1.0 and 52.0.");
-    EXPECT_EQ(balloons[0]->TipPosition(), field->mapToGlobal(QPoint(30, 11))) << "points at the field's centre";
+    EXPECT_EQ(balloons[0]->TipPosition(), field->mapToGlobal(QPoint(30, 11)))
+        << "points at the field's centre";
 
     Type("b");
     EXPECT_EQ(VisibleBalloons().size(), 1u) << "the next change replaces the balloon";
@@ -145,7 +142,8 @@ TEST_F(WeeklyField, FocusGainedWithAnUnacceptableTextMakesItTheOneRestored)
 
     other->setFocus();
     EXPECT_EQ(field->text(), "60");
-    EXPECT_EQ(VisibleBalloons().size(), 1u) << "the text put back is still not acceptable, and its balloon says so";
+    EXPECT_EQ(VisibleBalloons().size(), 1u)
+        << "the text put back is still not acceptable, and its balloon says so";
 }
 
 TEST_F(WeeklyField, FieldWithOneBoundOpensBalloonsWithoutBodyText)

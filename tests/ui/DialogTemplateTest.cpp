@@ -36,8 +36,9 @@ TEST(DialogTemplate, FollowsTheFontOfTheDialog)
         const int baseY = QFontMetrics(font).height();
         EXPECT_EQ(units.X(4), baseX);
         EXPECT_EQ(units.Y(8), baseY);
-        EXPECT_EQ(units.Rect(40, 24, 60, 80), QRect((40 * baseX + 2) / 4, (24 * baseY + 4) / 8, (60 * baseX + 2) / 4,
-                                                    (80 * baseY + 4) / 8));
+        EXPECT_EQ(
+            units.Rect(40, 24, 60, 80),
+            QRect((40 * baseX + 2) / 4, (24 * baseY + 4) / 8, (60 * baseX + 2) / 4, (80 * baseY + 4) / 8));
     }
 }
 
@@ -57,7 +58,8 @@ TEST(DialogTemplate, PlacesEveryControlWithItsId)
     // A drop-down list is as wide as its template and as high as the field itself.
     auto* combo = FindControl<QComboBox>(&dialog, 12);
     ASSERT_NE(combo, nullptr);
-    EXPECT_EQ(combo->geometry(), QRect(units.Rect(40, 24, 60, 80).topLeft(), QSize(units.X(60), combo->sizeHint().height())));
+    EXPECT_EQ(combo->geometry(),
+              QRect(units.Rect(40, 24, 60, 80).topLeft(), QSize(units.X(60), combo->sizeHint().height())));
 
     auto* label = FindControl<QLabel>(&dialog, 10);
     ASSERT_NE(label, nullptr);

@@ -27,7 +27,9 @@ TEST(EditorPictures, TaskDialogWithEachKindAndPersonDialog)
     for (const char* kind : {"Daily", "Weekly", "Monthly", "Yearly"}) {
         ChooseItem(kinds, QString::fromLatin1(kind));
         ASSERT_EQ(kinds.currentText(), QString::fromLatin1(kind));
-        EXPECT_TRUE(QFileInfo(SavePicture(taskDialog, QStringLiteral("task-dialog-%1").arg(kind).toLower())).size() > 0);
+        EXPECT_TRUE(
+            QFileInfo(SavePicture(taskDialog, QStringLiteral("task-dialog-%1").arg(kind).toLower())).size()
+            > 0);
     }
 
     AddPersonDlg personDialog(false);

@@ -45,7 +45,10 @@ protected:
     QString Description() { return Get<WordEllipsisLabel>(FrequencyCtrlId::kDescription).text(); }
     QString Text(int labelId) { return Get<QLabel>(labelId).text(); }
     bool Shows(int controlId) { return Get<QWidget>(controlId).isVisibleTo(dialog.get()); }
-    void ChooseKind(const char* kind) { ChooseItem(Get<QComboBox>(FrequencyCtrlId::kKind), QString::fromLatin1(kind)); }
+    void ChooseKind(const char* kind)
+    {
+        ChooseItem(Get<QComboBox>(FrequencyCtrlId::kKind), QString::fromLatin1(kind));
+    }
 
     Task task;
     std::unique_ptr<AddTaskDlg> dialog;
@@ -62,7 +65,8 @@ TEST_F(FrequencyEditor, ANewTaskOpensOnEveryDayFromToday)
     EXPECT_EQ(Get<QDateEdit>(DailyDetailsId::kStartDay).text(), "3/10/2010");
     EXPECT_EQ(Description(), "Every day");
     EXPECT_TRUE(Shows(DailyDetailsId::kInterval));
-    for (const int hidden : {WeeklyDetailsId::kInterval, MonthlyDetailsId::kInterval, YearlyDetailsId::kEvery})
+    for (const int hidden :
+         {WeeklyDetailsId::kInterval, MonthlyDetailsId::kInterval, YearlyDetailsId::kEvery})
         EXPECT_FALSE(Shows(hidden)) << hidden;
 }
 
@@ -153,7 +157,8 @@ TEST_F(FrequencyEditor, DailyStartDayBeyondTheFieldShowsTheNearestDate)
     for (const auto& c : cases) {
         Rule().daily.first_day = c.first;
         Open();
-        EXPECT_EQ(Get<QDateEdit>(DailyDetailsId::kStartDay).date(), c.shown) << c.shown.toString().toStdString();
+        EXPECT_EQ(Get<QDateEdit>(DailyDetailsId::kStartDay).date(), c.shown)
+            << c.shown.toString().toStdString();
         dialog.reset();
     }
 }
@@ -249,8 +254,8 @@ TEST_F(FrequencyEditor, YearlyModesEnableTheirOwnLists)
     Rule().selected = 3;
     Open();
     const int fixedDay[] = {YearlyDetailsId::kFixedMonth, YearlyDetailsId::kFixedDay};
-    const int weekdayRule[] = {YearlyDetailsId::kOrdinal, YearlyDetailsId::kWeekday, YearlyDetailsId::kWeekdayMonth,
-                               YearlyDetailsId::kOfLabel};
+    const int weekdayRule[] = {YearlyDetailsId::kOrdinal, YearlyDetailsId::kWeekday,
+                               YearlyDetailsId::kWeekdayMonth, YearlyDetailsId::kOfLabel};
     const auto expectEnabled = [&](bool fixed) {
         for (const int id : fixedDay)
             EXPECT_EQ(Get<QWidget>(id).isEnabled(), fixed) << id;

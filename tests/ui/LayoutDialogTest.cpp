@@ -19,16 +19,14 @@ constexpr int kListId = 1000;
 
 // A list that takes all the room above a row of OK and Cancel, which keep their size at the
 // right.
-class ListDialog : public LayoutDialog
-{
+class ListDialog : public LayoutDialog {
 public:
     ListDialog()
     {
         auto* list = new QListWidget(this);
         SetControlId(list, kListId);
         list->resize(160, 90);
-        for (const int id : {CommonId::kOk, CommonId::kCancel})
-        {
+        for (const int id : {CommonId::kOk, CommonId::kCancel}) {
             auto* button = new QPushButton(id == CommonId::kOk ? "OK" : "Cancel", this);
             SetControlId(button, id);
             button->resize(75, 23);

@@ -17,7 +17,8 @@ namespace {
 QString PictureName(const char* name)
 {
     const int percent = qRound(qApp->devicePixelRatio() * 100);
-    return QStringLiteral("main-form-%1%2").arg(QLatin1String(name), percent == 100 ? QString() : QStringLiteral("-%1").arg(percent));
+    return QStringLiteral("main-form-%1%2")
+        .arg(QLatin1String(name), percent == 100 ? QString() : QStringLiteral("-%1").arg(percent));
 }
 
 bool Saved(QWidget& window, const char* name)

@@ -99,7 +99,8 @@ void MainFormWindow::ClickPerson(int row)
 void MainFormWindow::ClickTask(int row, Qt::KeyboardModifiers modifiers)
 {
     QTreeWidget& list = TaskList();
-    QTest::mouseClick(list.viewport(), Qt::LeftButton, modifiers, list.visualItemRect(list.topLevelItem(row)).center());
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, modifiers,
+                      list.visualItemRect(list.topLevelItem(row)).center());
 }
 
 QStringList MainFormWindow::RosterNames()

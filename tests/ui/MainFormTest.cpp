@@ -31,7 +31,7 @@ using namespace MainFormId;
 namespace {
 // Every control that the roster selection enables, apart from Edit and Delete of persons and
 // tasks, which follow the selection in their own lists.
-constexpr int kRosterControls[] = {kDeleteRoster, kRenameRoster, kAddPerson, kAddTask, kPersonList,
+constexpr int kRosterControls[] = {kDeleteRoster, kRenameRoster, kAddPerson, kAddTask,  kPersonList,
                                    kTaskList,     kPrint,        kFromDate,  kUntilDate};
 constexpr int kSelectionButtons[] = {kEditPerson, kDeletePerson, kEditTask, kDeleteTask};
 
@@ -77,8 +77,8 @@ protected:
 
 QString ValidationText(const QStringList& errors)
 {
-    return QStringLiteral("The following errors were detected:\n\n") + errors.join(QLatin1Char('\n')) +
-           QStringLiteral("\n\nPlease correct and try again.");
+    return QStringLiteral("The following errors were detected:\n\n") + errors.join(QLatin1Char('\n'))
+        + QStringLiteral("\n\nPlease correct and try again.");
 }
 } // namespace
 
@@ -201,7 +201,8 @@ TEST_F(MainForm, DeletingTheMiddleRosterKeepsItemsAndRostersInStepWithNoneSelect
 
     messages.AnswerNext(true);
     f.Click(kDeleteRoster);
-    EXPECT_EQ(messages.Shown(), QStringList(2, QStringLiteral("Are you sure you want to delete this roster?")));
+    EXPECT_EQ(messages.Shown(),
+              QStringList(2, QStringLiteral("Are you sure you want to delete this roster?")));
     ASSERT_EQ(rosters.Count(), 2);
     EXPECT_EQ(f.RosterNames(), QStringList({"Kitchen", "Cellar"}));
     EXPECT_EQ(RosterName(1), L"Cellar");
@@ -310,14 +311,16 @@ TEST_F(MainForm, AddingATaskOfAnExistingNameDropsItAndItsRule)
         TypeNameAndOk(QStringLiteral("Water the plants on the windowsill of the kitchen"))(dialog);
     });
     f.Click(kAddTask);
-    EXPECT_EQ(f.TaskRows(), QStringList({"Dust | Every day",
-                                         "Water the plants on the windowsill of the kitchen | Weekly on Monday"}));
+    EXPECT_EQ(f.TaskRows(),
+              QStringList({"Dust | Every day",
+                           "Water the plants on the windowsill of the kitchen | Weekly on Monday"}));
     const QTreeWidget& list = f.TaskList();
     for (const int column : {0, 1}) {
         EXPECT_GE(list.columnWidth(column), list.header()->sectionSizeHint(column)) << column;
         for (int row = 0; row < list.topLevelItemCount(); ++row) {
             const QString text = list.topLevelItem(row)->text(column);
-            EXPECT_GT(list.columnWidth(column), list.fontMetrics().horizontalAdvance(text)) << text.toStdString();
+            EXPECT_GT(list.columnWidth(column), list.fontMetrics().horizontalAdvance(text))
+                << text.toStdString();
         }
     }
     EXPECT_FALSE(list.rootIsDecorated());
@@ -374,10 +377,12 @@ TEST_F(MainForm, ValidationListsWhatIsMissingInItsOwnLines)
         Find<QDateEdit>(f.View(), kFromDate).setDate(until.date().addDays(c.fromAfterUntil));
         MessageBoxScript answers;
         EXPECT_EQ(f.View().ValidateForPrinting(), c.errors.isEmpty());
-        EXPECT_EQ(answers.Shown(), c.errors.isEmpty() ? QStringList() : QStringList{ValidationText(c.errors)});
+        EXPECT_EQ(answers.Shown(),
+                  c.errors.isEmpty() ? QStringList() : QStringList{ValidationText(c.errors)});
     }
-    EXPECT_EQ(ValidationText({"No tasks defined."}), "The following errors were detected:\n\nNo tasks defined.\n\n"
-                                                     "Please correct and try again.");
+    EXPECT_EQ(ValidationText({"No tasks defined."}),
+              "The following errors were detected:\n\nNo tasks defined.\n\n"
+              "Please correct and try again.");
 }
 
 // Printing needs a current roster: with none there is nothing to print, and neither the print

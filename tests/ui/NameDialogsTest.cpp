@@ -92,7 +92,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, NameDialogOk,
                          testing::Values(NameCase{false, false, "", false}, NameCase{false, true, "", false},
                                          NameCase{true, false, "", false}, NameCase{true, true, "", true},
                                          NameCase{false, false, " ", true}, NameCase{true, false, " ", true},
-                                         NameCase{false, true, "Bob", true}, NameCase{true, true, "Dust", true}));
+                                         NameCase{false, true, "Bob", true},
+                                         NameCase{true, true, "Dust", true}));
 
 TEST(NameDialogs, CancelKeepsTheOldNameAndEnterPressesOk)
 {
@@ -125,8 +126,8 @@ TEST(NameDialogs, NameFieldsDropWhatTheRosterFileCannotHold)
         ASSERT_TRUE(ShowActive(*named.dialog));
         auto& field = Find<QLineEdit>(*named.dialog, AddPersonDlgId::kName);
         field.clear();
-        QApplication::clipboard()->setText(QStringLiteral("An\u0001na\u001F \uFFFF") + QChar(0xD800) +
-                                           QStringLiteral("Z\u00f6e \U0001F9F9"));
+        QApplication::clipboard()->setText(QStringLiteral("An\u0001na\u001F \uFFFF") + QChar(0xD800)
+                                           + QStringLiteral("Z\u00f6e \U0001F9F9"));
         field.paste();
         EXPECT_EQ(field.text(), QStringLiteral("Anna Z\u00f6e \U0001F9F9"));
         QTest::keyClicks(&field, QStringLiteral("!"));
@@ -166,7 +167,8 @@ TEST(AddTaskDlg, TheEditorTakesThePlaceholdersAreaWidenedForItsPanels)
     const int widened = editor->width() - placeholder.width();
     EXPECT_EQ(dialog.width(), DialogUnits(dialog.font()).X(246) + widened);
     const auto* cancel = FindControl<QPushButton>(&dialog, CommonId::kCancel);
-    EXPECT_EQ(cancel->geometry().right(), DialogUnits(dialog.font()).Rect(189, 140, 50, 14).right() + widened);
+    EXPECT_EQ(cancel->geometry().right(),
+              DialogUnits(dialog.font()).Rect(189, 140, 50, 14).right() + widened);
 }
 
 TEST(AddTaskDlg, TabGoesFromTheNameThroughTheEditorToTheButtons)

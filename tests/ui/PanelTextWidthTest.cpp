@@ -28,7 +28,9 @@ int TextRoom(const QComboBox& list)
     option.initFrom(&list);
     option.rect = list.rect();
     option.frame = true;
-    return list.style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, &list).width();
+    return list.style()
+        ->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, &list)
+        .width();
 }
 
 // Every caption and list of the open panels shows its whole text. Unit labels are checked with the
@@ -42,8 +44,10 @@ void ExpectNothingClipped(const QWidget& dialog, const QString& when)
                 << when.toStdString() << ": label " << label->text().toStdString();
     }
     for (const QAbstractButton* button : dialog.findChildren<QAbstractButton*>()) {
-        if (button->isVisibleTo(&dialog) && (qobject_cast<const QCheckBox*>(button) || qobject_cast<const QRadioButton*>(button)))
-            EXPECT_GE(button->width(), button->sizeHint().width()) << when.toStdString() << ": " << button->text().toStdString();
+        if (button->isVisibleTo(&dialog)
+            && (qobject_cast<const QCheckBox*>(button) || qobject_cast<const QRadioButton*>(button)))
+            EXPECT_GE(button->width(), button->sizeHint().width())
+                << when.toStdString() << ": " << button->text().toStdString();
     }
     for (const QComboBox* list : dialog.findChildren<QComboBox*>()) {
         if (!list->isVisibleTo(&dialog))
@@ -85,10 +89,9 @@ TEST_P(PanelTexts, NoCaptionOrListIsNarrowerThanItsText)
             AddTaskDlg dialog(true);
             dialog.SetFrequency(rule);
             ASSERT_TRUE(ShowActive(dialog));
-            ExpectNothingClipped(dialog, QStringLiteral("kind %1, interval %2, font x%3")
-                                             .arg(kind)
-                                             .arg(interval)
-                                             .arg(GetParam()));
+            ExpectNothingClipped(
+                dialog,
+                QStringLiteral("kind %1, interval %2, font x%3").arg(kind).arg(interval).arg(GetParam()));
             if (kind == 3 && interval == 1 && GetParam() > 1)
                 SavePicture(dialog, QStringLiteral("task-dialog-yearly-large-font"));
         }

@@ -192,8 +192,8 @@ TEST_F(RotaWindowTest, IsPlannedAgainAfterEveryKindOfChange)
         const Schedule::EntryList before = rota->Model().Entries();
         c.make();
         const Schedule::EntryList& after = rota->Model().Entries();
-        const bool changed = before.size() != after.size() ||
-                             !std::equal(before.begin(), before.end(), after.begin(), [](const auto& a, const auto& b) {
+        const bool changed = before.size() != after.size()
+            || !std::equal(before.begin(), before.end(), after.begin(), [](const auto& a, const auto& b) {
                                  return a.person == b.person && a.task == b.task && a.date == b.date;
                              });
         EXPECT_TRUE(changed);
@@ -239,7 +239,8 @@ TEST_F(RotaWindowTest, TellsWhyThereIsNoTableWithoutAMessageBox)
         {"From after Until",
          [this] { Field(kFromDate).setDate(QDate(2010, 5, 1)); },
          {"\u2022  The 'from' date is after the 'until' date."}},
-        {"no persons, no tasks", [this] { form->ClickRoster(2); },
+        {"no persons, no tasks",
+         [this] { form->ClickRoster(2); },
          {"\u2022  No persons defined.", "\u2022  No tasks defined."}},
     };
     rosters.Add(Roster(L"Empty"));

@@ -15,8 +15,7 @@ bool ShowActive(QWidget& window)
 std::vector<CBalloonMsgWnd*> VisibleBalloons()
 {
     std::vector<CBalloonMsgWnd*> balloons;
-    for (QWidget* window : QApplication::topLevelWidgets())
-    {
+    for (QWidget* window : QApplication::topLevelWidgets()) {
         auto* balloon = qobject_cast<CBalloonMsgWnd*>(window);
         if (balloon && balloon->isVisible())
             balloons.push_back(balloon);

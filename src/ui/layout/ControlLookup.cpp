@@ -22,12 +22,10 @@ QWidget* FindControl(const QWidget* window, int id)
 {
     // Breadth first, so that a control of this window wins over one of a panel inside it.
     std::deque<const QWidget*> pending{window};
-    while (!pending.empty())
-    {
+    while (!pending.empty()) {
         const QWidget* parent = pending.front();
         pending.pop_front();
-        for (QWidget* child : parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-        {
+        for (QWidget* child : parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
             if (child->isWindow())
                 continue;
             if (ControlId(child) == id)

@@ -4,8 +4,7 @@
 
 // What the pane arithmetic needs to know about a control and do with it. The windowing toolkit
 // supplies the implementation; tests supply fakes.
-class LayoutControl
-{
+class LayoutControl {
 public:
     virtual ~LayoutControl() = default;
 

@@ -5,7 +5,9 @@
 
 #include <QResizeEvent>
 
-LayoutDialog::LayoutDialog(QWidget* parent, Qt::WindowFlags flags) : QDialog(parent, flags), LayoutMgr(this)
+LayoutDialog::LayoutDialog(QWidget* parent, Qt::WindowFlags flags)
+    : QDialog(parent, flags)
+    , LayoutMgr(this)
 {
     setWindowIcon(ResourceIcon(AppResourceId::kMainFrame));
 }

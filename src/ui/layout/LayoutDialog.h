@@ -8,8 +8,7 @@
 // pane tree. As a top-level window it is resizable (as Qt's dialogs are) within the tree's limits
 // and shows the application's icon. A panel is made with the Qt::Widget flag, so that it is a
 // child control of its host rather than a window of its own.
-class LayoutDialog : public QDialog, public LayoutMgr
-{
+class LayoutDialog : public QDialog, public LayoutMgr {
     Q_OBJECT
 
 public:

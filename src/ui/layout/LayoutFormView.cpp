@@ -4,7 +4,9 @@
 
 #include <QResizeEvent>
 
-LayoutFormView::LayoutFormView(int formId, QWidget* parent) : QWidget(parent), LayoutMgr(this)
+LayoutFormView::LayoutFormView(int formId, QWidget* parent)
+    : QWidget(parent)
+    , LayoutMgr(this)
 {
     SetControlId(this, formId);
 }

@@ -7,8 +7,7 @@
 // The main window's form: a widget filling the frame's client area and laid out by its pane
 // tree. Its minimum and maximum size follow from the tree, so that the frame around it cannot be
 // made smaller than the form allows.
-class LayoutFormView : public QWidget, public LayoutMgr
-{
+class LayoutFormView : public QWidget, public LayoutMgr {
     Q_OBJECT
 
 public:

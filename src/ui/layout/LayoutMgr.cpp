@@ -12,10 +12,12 @@
 
 namespace {
 // A widget as the pane arithmetic sees it. It does not own the widget, which the window does.
-class WidgetControl : public LayoutControl
-{
+class WidgetControl : public LayoutControl {
 public:
-    explicit WidgetControl(QWidget* widget) : widget(widget) {}
+    explicit WidgetControl(QWidget* widget)
+        : widget(widget)
+    {
+    }
 
     LayoutSize CurrentSize() const override
     {
@@ -26,7 +28,10 @@ public:
     bool IsVisible() const override { return widget && !widget->isHidden(); }
 
     // Qt's combo boxes always drop their list down: none covers a list of its own below the edit.
-    bool IsDropDownComboBox() const override { return qobject_cast<const QComboBox*>(widget.data()) != nullptr; }
+    bool IsDropDownComboBox() const override
+    {
+        return qobject_cast<const QComboBox*>(widget.data()) != nullptr;
+    }
 
     void MoveTo(const LayoutRect& rect) override
     {
@@ -46,7 +51,8 @@ int WithMargins(int size, int margins)
 }
 } // namespace
 
-LayoutMgr::LayoutMgr(QWidget* window) : window(window)
+LayoutMgr::LayoutMgr(QWidget* window)
+    : window(window)
 {
 }
 
@@ -65,20 +71,21 @@ std::shared_ptr<Pane> LayoutMgr::NewPane(Orientation orientation, unsigned mode,
     return std::make_shared<Pane>(orientation, mode, border, extraBorder, sizeSecondary);
 }
 
-std::shared_ptr<PaneCtrl> LayoutMgr::NewPaneCtrl(int frameId, Orientation orientation, unsigned mode, int border,
-                                                 int extraBorder, int headerHeight, int sizeSecondary) const
+std::shared_ptr<PaneCtrl> LayoutMgr::NewPaneCtrl(int frameId, Orientation orientation, unsigned mode,
+                                                 int border, int extraBorder, int headerHeight,
+                                                 int sizeSecondary) const
 {
     QWidget* frame = FindControl(window, frameId);
     if (!frame)
         throw std::invalid_argument("no frame control " + std::to_string(frameId) + " to lay out");
     // A frame is a sibling of the controls inside it; below them it never takes their clicks.
     frame->lower();
-    return std::make_shared<PaneCtrl>(std::make_unique<WidgetControl>(frame), orientation, mode, border, extraBorder,
-                                      headerHeight, sizeSecondary);
+    return std::make_shared<PaneCtrl>(std::make_unique<WidgetControl>(frame), orientation, mode, border,
+                                      extraBorder, headerHeight, sizeSecondary);
 }
 
-std::shared_ptr<PaneItem> LayoutMgr::NewItem(int controlId, unsigned mode, int sizeX, int sizeY, int minX, int minY,
-                                             bool hideFlag) const
+std::shared_ptr<PaneItem> LayoutMgr::NewItem(int controlId, unsigned mode, int sizeX, int sizeY, int minX,
+                                             int minY, bool hideFlag) const
 {
     QWidget* control = FindControl(window, controlId);
     if (!control)
@@ -91,8 +98,8 @@ std::shared_ptr<PaneItem> LayoutMgr::NewItem(QWidget* control, unsigned mode, in
 {
     if (!control)
         return std::make_shared<PaneItem>(mode, sizeX, sizeY, minX, minY);
-    return std::make_shared<PaneItem>(std::make_unique<WidgetControl>(control), mode, sizeX, sizeY, minX, minY,
-                                      hideFlag);
+    return std::make_shared<PaneItem>(std::make_unique<WidgetControl>(control), mode, sizeX, sizeY, minX,
+                                      minY, hideFlag);
 }
 
 std::shared_ptr<PaneItem> LayoutMgr::NewSpacer() const

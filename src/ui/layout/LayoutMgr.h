@@ -12,8 +12,7 @@ class QWidget;
 // Lays out the controls of one window from a tree of panes. The window describes its layout once,
 // with the builder operations, and from then on every size change lays it out again. A top-level
 // window also cannot be sized beyond what the tree allows.
-class LayoutMgr
-{
+class LayoutMgr {
 public:
     explicit LayoutMgr(QWidget* window);
     virtual ~LayoutMgr();
@@ -22,11 +21,12 @@ public:
 
     // A new pane that becomes the root, replacing any earlier one.
     std::shared_ptr<Pane> CreateRoot(Orientation orientation, int border = 0, int extraBorder = 0);
-    std::shared_ptr<Pane> NewPane(Orientation orientation, unsigned mode = Greedy, int border = 0, int extraBorder = 0,
-                                  int sizeSecondary = 0) const;
+    std::shared_ptr<Pane> NewPane(Orientation orientation, unsigned mode = Greedy, int border = 0,
+                                  int extraBorder = 0, int sizeSecondary = 0) const;
     // A pane framed by the control frameId (a group box); it is kept behind the controls it frames.
-    std::shared_ptr<PaneCtrl> NewPaneCtrl(int frameId, Orientation orientation, unsigned mode = Greedy, int border = 0,
-                                          int extraBorder = 0, int headerHeight = 0, int sizeSecondary = 0) const;
+    std::shared_ptr<PaneCtrl> NewPaneCtrl(int frameId, Orientation orientation, unsigned mode = Greedy,
+                                          int border = 0, int extraBorder = 0, int headerHeight = 0,
+                                          int sizeSecondary = 0) const;
     // An item for a control of the window. A size of 0 and a minimum of -1 take the control's
     // current size. An unknown identifier is a fault in the window's code and throws.
     std::shared_ptr<PaneItem> NewItem(int controlId, unsigned mode = Greedy, int sizeX = 0, int sizeY = 0,

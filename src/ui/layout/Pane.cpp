@@ -11,8 +11,7 @@ constexpr int kProportionalThreshold = 5;
 } // namespace
 
 // One direction of the window: the questions and mode bits that belong to it.
-struct Pane::Axis
-{
+struct Pane::Axis {
     bool horizontal;
     unsigned fixedBit;
     unsigned percentBit;
@@ -36,9 +35,13 @@ struct Pane::Axis
 };
 
 // The running account of one MoveTo along the primary direction.
-struct Pane::Sharing
-{
-    explicit Sharing(std::size_t n) : size(n, 0), min(n, 0), max(n, 0) {}
+struct Pane::Sharing {
+    explicit Sharing(std::size_t n)
+        : size(n, 0)
+        , min(n, 0)
+        , max(n, 0)
+    {
+    }
 
     // Gives child i its want, held within its limits. A pinned child makes diff grow by what it
     // took beyond its want (or shrink by what it left); returns true when the child stays free.
@@ -71,24 +74,26 @@ private:
 };
 
 Pane::Pane(Orientation orientation, unsigned mode, int border, int extraBorder, int sizeSecondary)
-    : PaneBase(mode), orientation(orientation), sizeSecondary(sizeSecondary), border(border),
-      extraBorder(extraBorder)
+    : PaneBase(mode)
+    , orientation(orientation)
+    , sizeSecondary(sizeSecondary)
+    , border(border)
+    , extraBorder(extraBorder)
 {
 }
 
 Pane& Pane::Add(const CPaneBase& child, unsigned mode, int childSizeSecondary)
 {
     auto* pane = dynamic_cast<Pane*>(child.get());
-    if (pane && pane->orientation == orientation)
-    {
-        auto wrapper = std::make_shared<Pane>(orientation == Horizontal ? Vertical : Horizontal, Greedy, 0, 0, 0);
+    if (pane && pane->orientation == orientation) {
+        auto wrapper
+            = std::make_shared<Pane>(orientation == Horizontal ? Vertical : Horizontal, Greedy, 0, 0, 0);
         wrapper->Add(child);
         return Add(wrapper, mode, childSizeSecondary);
     }
 
     child->SetMode(mode);
-    if (pane)
-    {
+    if (pane) {
         const Axis axis = Axis::Of(orientation);
         if (mode & axis.fixedBit)
             pane->sizeSecondary = childSizeSecondary != 0 ? childSizeSecondary : axis.Min(*pane);
@@ -167,8 +172,7 @@ int Pane::PrimaryMax(const Axis& axis) const
     if (children.empty())
         return -1;
     int sum = 0;
-    for (const CPaneBase& child : children)
-    {
+    for (const CPaneBase& child : children) {
         const int max = axis.Max(*child);
         if (max == -1)
             return -1;
@@ -194,8 +198,7 @@ int Pane::SecondaryMax(const Axis& axis) const
     if (children.empty())
         return -1;
     int largest = 0;
-    for (const CPaneBase& child : children)
-    {
+    for (const CPaneBase& child : children) {
         const int max = axis.Max(*child);
         if (max == -1)
             return -1;
@@ -222,12 +225,10 @@ bool Pane::MoveTo(const LayoutRect& rect)
 void Pane::ShareFixed(const Axis& axis, Sharing& sharing) const
 {
     sharing.greedy.assign(children.size(), false);
-    for (std::size_t i = 0; i < children.size(); ++i)
-    {
+    for (std::size_t i = 0; i < children.size(); ++i) {
         const PaneBase& child = *children[i];
         const unsigned mode = child.Mode();
-        if (mode & axis.fixedBit)
-        {
+        if (mode & axis.fixedBit) {
             sharing.size[i] = axis.SizeFor(child, 0);
             sharing.rest -= sharing.size[i];
         }
@@ -244,14 +245,12 @@ void Pane::SharePercentages(const Axis& axis, Sharing& sharing) const
     std::vector<std::size_t> free;
     int slack = 0; // how far the free children could shrink before reaching their minimum
     int total = 0; // the sum of the free children's sizes
-    for (std::size_t i = 0; i < children.size(); ++i)
-    {
+    for (std::size_t i = 0; i < children.size(); ++i) {
         if (!(children[i]->Mode() & axis.percentBit))
             continue;
         const int want = axis.SizeFor(*children[i], base);
         sharing.rest -= want;
-        if (sharing.Offer(i, want))
-        {
+        if (sharing.Offer(i, want)) {
             free.push_back(i);
             slack += want - sharing.min[i];
             total += want;
@@ -259,25 +258,21 @@ void Pane::SharePercentages(const Axis& axis, Sharing& sharing) const
     }
 
     // What the free children cannot give up is paid from the space no percentage claimed.
-    if (slack < sharing.diff && sharing.rest >= sharing.diff - slack)
-    {
+    if (slack < sharing.diff && sharing.rest >= sharing.diff - slack) {
         sharing.rest -= sharing.diff - slack;
         sharing.diff = slack;
     }
 
-    while (sharing.diff != 0 && total >= 0)
-    {
+    while (sharing.diff != 0 && total >= 0) {
         const int diff = sharing.diff;
         int absorbed = 0;
-        for (auto it = free.begin(); it != free.end();)
-        {
+        for (auto it = free.begin(); it != free.end();) {
             int& size = sharing.size[*it];
             const int min = sharing.min[*it];
             // Nothing left to share by proportion: one child takes the whole difference.
             const bool whole = std::abs(diff) <= kProportionalThreshold || total == 0;
             const int share = whole ? diff : diff * size / total;
-            if (size - share < min)
-            {
+            if (size - share < min) {
                 absorbed += size - min;
                 total -= size;
                 size = min;
@@ -302,31 +297,25 @@ void Pane::ShareGreedy(Sharing& sharing) const
     int waiting = static_cast<int>(std::count(sharing.greedy.begin(), sharing.greedy.end(), true));
     std::vector<std::size_t> free, pinnedAtMin;
     int total = 0;
-    for (std::size_t i = 0; i < children.size(); ++i)
-    {
+    for (std::size_t i = 0; i < children.size(); ++i) {
         if (!sharing.greedy[i])
             continue;
         const int want = sharing.rest / waiting--;
         sharing.rest -= want;
-        if (sharing.Offer(i, want))
-        {
+        if (sharing.Offer(i, want)) {
             free.push_back(i);
             total += want;
-        }
-        else if (want < sharing.min[i])
-        {
+        } else if (want < sharing.min[i]) {
             pinnedAtMin.push_back(i);
         }
     }
 
     bool changed = true;
-    while (sharing.diff != 0 && total >= 1 && changed)
-    {
+    while (sharing.diff != 0 && total >= 1 && changed) {
         const int diff = sharing.diff;
         int absorbed = 0;
         changed = false;
-        for (std::size_t i : free)
-        {
+        for (std::size_t i : free) {
             int& size = sharing.size[i];
             const int min = sharing.min[i];
             int share = total > 0 ? diff * size / total : 0;
@@ -346,11 +335,11 @@ void Pane::ShareGreedy(Sharing& sharing) const
     }
 
     // Space that children held at their maximum left over goes to those held at their minimum.
-    for (std::size_t i : pinnedAtMin)
-    {
+    for (std::size_t i : pinnedAtMin) {
         if (sharing.diff >= 0)
             break;
-        const int room = sharing.max[i] == -1 ? -sharing.diff : std::min(sharing.max[i] - sharing.min[i], -sharing.diff);
+        const int room
+            = sharing.max[i] == -1 ? -sharing.diff : std::min(sharing.max[i] - sharing.min[i], -sharing.diff);
         sharing.size[i] += room;
         sharing.diff += room;
     }
@@ -365,8 +354,7 @@ void Pane::ShareFill(const Axis& axis, Sharing& sharing) const
         return (mode & axis.fixedBit) && (mode & axis.fillBit);
     };
     int waiting = static_cast<int>(std::count_if(children.begin(), children.end(), fills));
-    for (std::size_t i = 0; i < children.size() && waiting > 0; ++i)
-    {
+    for (std::size_t i = 0; i < children.size() && waiting > 0; ++i) {
         if (!fills(children[i]))
             continue;
         const int gain = sharing.rest / waiting--;
@@ -379,28 +367,21 @@ void Pane::Place(const Axis& axis, const LayoutRect& rect, const Sharing& sharin
 {
     LayoutRect cell = rect;
     int position;
-    if (axis.horizontal)
-    {
+    if (axis.horizontal) {
         cell.top += extraBorder;
         cell.bottom -= extraBorder;
         position = rect.left + extraBorder;
-    }
-    else
-    {
+    } else {
         cell.left += extraBorder;
         cell.right -= extraBorder;
         position = rect.top + extraBorder;
     }
 
-    for (std::size_t i = 0; i < children.size(); ++i)
-    {
-        if (axis.horizontal)
-        {
+    for (std::size_t i = 0; i < children.size(); ++i) {
+        if (axis.horizontal) {
             cell.left = position;
             cell.right = position + sharing.size[i];
-        }
-        else
-        {
+        } else {
             cell.top = position;
             cell.bottom = position + sharing.size[i];
         }

@@ -7,8 +7,7 @@
 // A row (Horizontal) or column (Vertical) of elements. Along its orientation, the primary
 // direction, the children share the space by the rules of their modes; across it, the secondary
 // direction, every child gets the pane's full extent.
-class Pane : public PaneBase
-{
+class Pane : public PaneBase {
 public:
     // sizeSecondary is the pane's own fixed or percentage size in its parent's primary direction
     // (0 when not set); border lies between neighbours, extraBorder around all of them.

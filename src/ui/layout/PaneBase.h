@@ -7,8 +7,7 @@
 
 // An element of a layout tree: a row or column of elements, a framed pane, a control or a spacer.
 // All sizes are pixels of the window's client area; -1 means "no limit" or "not fixed".
-class PaneBase
-{
+class PaneBase {
 public:
     virtual ~PaneBase() = default;
 
@@ -24,7 +23,10 @@ public:
     void SetMode(unsigned newMode) { mode = newMode; }
 
 protected:
-    explicit PaneBase(unsigned mode) : mode(mode) {}
+    explicit PaneBase(unsigned mode)
+        : mode(mode)
+    {
+    }
 
 private:
     unsigned mode;

@@ -2,8 +2,9 @@
 
 PaneCtrl::PaneCtrl(std::unique_ptr<LayoutControl> frame, Orientation orientation, unsigned mode, int border,
                    int extraBorder, int headerHeight, int sizeSecondary)
-    : Pane(orientation, mode, border, extraBorder, sizeSecondary), frame(std::move(frame)),
-      headerHeight(headerHeight)
+    : Pane(orientation, mode, border, extraBorder, sizeSecondary)
+    , frame(std::move(frame))
+    , headerHeight(headerHeight)
 {
 }
 

@@ -7,8 +7,7 @@
 
 // A pane framed by a control, typically a group box, whose caption takes headerHeight pixels at
 // the top.
-class PaneCtrl : public Pane
-{
+class PaneCtrl : public Pane {
 public:
     PaneCtrl(std::unique_ptr<LayoutControl> frame, Orientation orientation, unsigned mode, int border,
              int extraBorder, int headerHeight, int sizeSecondary);

@@ -28,14 +28,23 @@ void Align(unsigned mode, unsigned startBit, unsigned endBit, int length, int& s
 } // namespace
 
 PaneItem::PaneItem(unsigned mode, int sizeX, int sizeY, int minX, int minY)
-    : PaneBase(mode), sizeX(sizeX), sizeY(sizeY), minX(minX), minY(minY)
+    : PaneBase(mode)
+    , sizeX(sizeX)
+    , sizeY(sizeY)
+    , minX(minX)
+    , minY(minY)
 {
 }
 
-PaneItem::PaneItem(std::unique_ptr<LayoutControl> control, unsigned mode, int sizeX, int sizeY,
-                   int minX, int minY, bool hideFlag)
-    : PaneBase(mode), control(std::move(control)), sizeX(sizeX), sizeY(sizeY), minX(minX), minY(minY),
-      hideFlag(hideFlag)
+PaneItem::PaneItem(std::unique_ptr<LayoutControl> control, unsigned mode, int sizeX, int sizeY, int minX,
+                   int minY, bool hideFlag)
+    : PaneBase(mode)
+    , control(std::move(control))
+    , sizeX(sizeX)
+    , sizeY(sizeY)
+    , minX(minX)
+    , minY(minY)
+    , hideFlag(hideFlag)
 {
     const LayoutSize current = this->control->CurrentSize();
     if (this->sizeX == 0)

@@ -2,8 +2,7 @@
 
 // How a pane or item sizes itself, as a set of bits. Without a size bit in a direction the element
 // is greedy there: it shares whatever space is left over.
-enum ResizeMode : unsigned
-{
+enum ResizeMode : unsigned {
     Greedy = 0,
     FixedWidth = 0x1,
     PercentWidth = 0x2,
@@ -18,8 +17,7 @@ enum ResizeMode : unsigned
 };
 
 // A pane lays its children out side by side (Horizontal) or stacked (Vertical).
-enum Orientation : int
-{
+enum Orientation : int {
     Horizontal = 0,
     Vertical = 1,
 };

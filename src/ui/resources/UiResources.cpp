@@ -34,8 +34,7 @@ QStringList Badged(const char* picture, const char* badge)
 // The pictures an icon is painted from, bottom first; empty for an unknown id.
 QStringList IconLayers(int id)
 {
-    switch (id)
-    {
+    switch (id) {
     case AppResourceId::kMainFrame:
         return {File("app-icon")};
     case BalloonResourceId::kInvalidValueIcon:
@@ -78,8 +77,7 @@ QStringList IconLayers(int id)
 QIcon RenderedIcon(const QStringList& layers)
 {
     QIcon icon;
-    for (const int size : {16, 24, 32, 48, 64, 96})
-    {
+    for (const int size : {16, 24, 32, 48, 64, 96}) {
         QPixmap pixmap(size, size);
         pixmap.fill(Qt::transparent);
         QPainter painter(&pixmap);
@@ -101,8 +99,7 @@ QIcon ResourceIcon(int id)
 
 QString ResourceString(int id)
 {
-    switch (id)
-    {
+    switch (id) {
     case AppResourceId::kMainFrame:
         return QStringLiteral("Brindlewick");
     case BalloonResourceId::kRangeMessage:

@@ -13,18 +13,19 @@ inline void PrintTo(const LayoutRect& r, std::ostream* out)
 }
 
 // What a fake control looks like and where the layout last put it.
-struct FakeControlState
-{
+struct FakeControlState {
     LayoutSize size{40, 20};
     bool visible = true;
     bool dropDownComboBox = false;
     std::optional<LayoutRect> placed;
 };
 
-class FakeControl : public LayoutControl
-{
+class FakeControl : public LayoutControl {
 public:
-    explicit FakeControl(std::shared_ptr<FakeControlState> state) : state(std::move(state)) {}
+    explicit FakeControl(std::shared_ptr<FakeControlState> state)
+        : state(std::move(state))
+    {
+    }
 
     LayoutSize CurrentSize() const override { return state->size; }
     bool IsVisible() const override { return state->visible; }
@@ -40,8 +41,7 @@ private:
 };
 
 // The sizes a probe answers in one direction.
-struct ProbeLimits
-{
+struct ProbeLimits {
     int size = 0; // fixed size or percentage, as the mode says
     int min = 5;
     int max = -1;
@@ -49,15 +49,22 @@ struct ProbeLimits
 
 // An element with sizes given outright in both directions, recording the cell it was given: the
 // pane arithmetic can be checked against it without any control behind it.
-class ProbePane : public PaneBase
-{
+class ProbePane : public PaneBase {
 public:
     using Limits = ProbeLimits;
 
-    ProbePane(unsigned mode, Limits width, Limits height = {}) : PaneBase(mode), width(width), height(height) {}
+    ProbePane(unsigned mode, Limits width, Limits height = {})
+        : PaneBase(mode)
+        , width(width)
+        , height(height)
+    {
+    }
 
     int WidthFor(int available) const override { return SizeFor(width, FixedWidth, PercentWidth, available); }
-    int HeightFor(int available) const override { return SizeFor(height, FixedHeight, PercentHeight, available); }
+    int HeightFor(int available) const override
+    {
+        return SizeFor(height, FixedHeight, PercentHeight, available);
+    }
     int MinWidth() const override { return width.min; }
     int MaxWidth() const override { return width.max; }
     int MinHeight() const override { return height.min; }

@@ -10,14 +10,12 @@
 #include <vector>
 
 namespace {
-struct ProbeChild
-{
+struct ProbeChild {
     unsigned mode;
     ProbePane::Limits width;
 };
 
-struct DistributionCase
-{
+struct DistributionCase {
     std::string name;
     int length;
     int border;
@@ -31,17 +29,14 @@ std::ostream& operator<<(std::ostream& out, const DistributionCase& c)
     return out << c.name;
 }
 
-class PaneDistribution : public testing::TestWithParam<DistributionCase>
-{
-};
+class PaneDistribution : public testing::TestWithParam<DistributionCase> { };
 
 TEST_P(PaneDistribution, GivesEachChildItsWidth)
 {
     const DistributionCase& c = GetParam();
     Pane pane(Horizontal, Greedy, c.border, c.extraBorder, 0);
     std::vector<std::shared_ptr<ProbePane>> probes;
-    for (const ProbeChild& child : c.children)
-    {
+    for (const ProbeChild& child : c.children) {
         probes.push_back(std::make_shared<ProbePane>(child.mode, child.width));
         pane.Add(probes.back());
     }
@@ -51,8 +46,7 @@ TEST_P(PaneDistribution, GivesEachChildItsWidth)
 
     std::vector<int> widths;
     int position = left + c.extraBorder;
-    for (const auto& probe : probes)
-    {
+    for (const auto& probe : probes) {
         ASSERT_TRUE(probe->cell.has_value());
         EXPECT_EQ(probe->cell->left, position) << "cells follow each other, a border apart";
         widths.push_back(probe->cell->Width());
@@ -65,33 +59,76 @@ TEST_P(PaneDistribution, GivesEachChildItsWidth)
 INSTANTIATE_TEST_SUITE_P(
     Steps, PaneDistribution,
     testing::Values(
-        DistributionCase{"FixedThenGreedy", 100, 0, 0,
-                         {{FixedWidth, {30}}, {Greedy, {}}, {Greedy, {}}}, {30, 35, 35}},
-        DistributionCase{"BordersAndExtraBordersComeFirst", 100, 4, 3,
-                         {{Greedy, {}}, {Greedy, {}}}, {45, 45}},
-        DistributionCase{"OversizedFixedLeavesGreedyAtMinimum", 50, 0, 0,
-                         {{FixedWidth, {40}}, {FixedWidth, {30}}, {Greedy, {}}}, {40, 30, 5}},
-        DistributionCase{"PercentPinnedAtMinimumTakesFromFreePercents", 200, 0, 0,
-                         {{PercentWidth, {10, 40}}, {PercentWidth, {60}}, {PercentWidth, {30}}}, {40, 107, 53}},
-        DistributionCase{"PercentBeyondTheSlackIsPaidFromTheRest", 200, 0, 0,
-                         {{PercentWidth, {10, 100}}, {PercentWidth, {20, 30}}, {Greedy, {}}}, {100, 30, 70}},
-        DistributionCase{"PercentPinnedAtMaximumLeavesRoomToFreePercents", 200, 0, 0,
-                         {{PercentWidth, {50, 5, 30}}, {PercentWidth, {25}}}, {30, 120}},
-        DistributionCase{"ZeroSizedFreePercentDoesNotDivideByZero", 20, 0, 0,
-                         {{PercentWidth, {100, 30}}, {PercentWidth, {0, 0}}}, {30, 0}},
-        DistributionCase{"GreedyPinnedAtMinimumIsPaidProportionally", 100, 0, 0,
-                         {{Greedy, {0, 50}}, {Greedy, {}}, {Greedy, {}}}, {50, 25, 25}},
-        DistributionCase{"SmallGreedyDifferenceComesFromTheFirstFreeChild", 100, 0, 0,
-                         {{Greedy, {0, 36}}, {Greedy, {}}, {Greedy, {}}}, {36, 30, 34}},
-        DistributionCase{"GreedyAtMaximumLetsChildAtMinimumGrow", 100, 0, 0,
-                         {{Greedy, {0, 60}}, {Greedy, {0, 5, 10}}}, {90, 10}},
-        DistributionCase{"ChildAtMinimumGrowsOnlyToItsMaximum", 100, 0, 0,
-                         {{Greedy, {0, 60, 70}}, {Greedy, {0, 5, 10}}, {Greedy, {0, 5, 10}}}, {70, 10, 10}},
-        DistributionCase{"FillChildrenShareTheLeftoverLastTakesTheRemainder", 101, 0, 0,
+        DistributionCase{
+            "FixedThenGreedy", 100, 0, 0, {{FixedWidth, {30}}, {Greedy, {}}, {Greedy, {}}}, {30, 35, 35}},
+        DistributionCase{
+            "BordersAndExtraBordersComeFirst", 100, 4, 3, {{Greedy, {}}, {Greedy, {}}}, {45, 45}},
+        DistributionCase{"OversizedFixedLeavesGreedyAtMinimum",
+                         50,
+                         0,
+                         0,
+                         {{FixedWidth, {40}}, {FixedWidth, {30}}, {Greedy, {}}},
+                         {40, 30, 5}},
+        DistributionCase{"PercentPinnedAtMinimumTakesFromFreePercents",
+                         200,
+                         0,
+                         0,
+                         {{PercentWidth, {10, 40}}, {PercentWidth, {60}}, {PercentWidth, {30}}},
+                         {40, 107, 53}},
+        DistributionCase{"PercentBeyondTheSlackIsPaidFromTheRest",
+                         200,
+                         0,
+                         0,
+                         {{PercentWidth, {10, 100}}, {PercentWidth, {20, 30}}, {Greedy, {}}},
+                         {100, 30, 70}},
+        DistributionCase{"PercentPinnedAtMaximumLeavesRoomToFreePercents",
+                         200,
+                         0,
+                         0,
+                         {{PercentWidth, {50, 5, 30}}, {PercentWidth, {25}}},
+                         {30, 120}},
+        DistributionCase{"ZeroSizedFreePercentDoesNotDivideByZero",
+                         20,
+                         0,
+                         0,
+                         {{PercentWidth, {100, 30}}, {PercentWidth, {0, 0}}},
+                         {30, 0}},
+        DistributionCase{"GreedyPinnedAtMinimumIsPaidProportionally",
+                         100,
+                         0,
+                         0,
+                         {{Greedy, {0, 50}}, {Greedy, {}}, {Greedy, {}}},
+                         {50, 25, 25}},
+        DistributionCase{"SmallGreedyDifferenceComesFromTheFirstFreeChild",
+                         100,
+                         0,
+                         0,
+                         {{Greedy, {0, 36}}, {Greedy, {}}, {Greedy, {}}},
+                         {36, 30, 34}},
+        DistributionCase{"GreedyAtMaximumLetsChildAtMinimumGrow",
+                         100,
+                         0,
+                         0,
+                         {{Greedy, {0, 60}}, {Greedy, {0, 5, 10}}},
+                         {90, 10}},
+        DistributionCase{"ChildAtMinimumGrowsOnlyToItsMaximum",
+                         100,
+                         0,
+                         0,
+                         {{Greedy, {0, 60, 70}}, {Greedy, {0, 5, 10}}, {Greedy, {0, 5, 10}}},
+                         {70, 10, 10}},
+        DistributionCase{"FillChildrenShareTheLeftoverLastTakesTheRemainder",
+                         101,
+                         0,
+                         0,
                          {{FixedWidth | FillWidth, {20}}, {FixedWidth | FillWidth, {20}}, {FixedWidth, {10}}},
                          {45, 46, 10}},
-        DistributionCase{"FillGetsNothingWhileGreedyChildrenTakeAll", 100, 0, 0,
-                         {{FixedWidth | FillWidth, {20}}, {Greedy, {}}}, {20, 80}}),
+        DistributionCase{"FillGetsNothingWhileGreedyChildrenTakeAll",
+                         100,
+                         0,
+                         0,
+                         {{FixedWidth | FillWidth, {20}}, {Greedy, {}}},
+                         {20, 80}}),
     [](const testing::TestParamInfo<DistributionCase>& info) { return info.param.name; });
 
 TEST(PaneLayout, VerticalPaneStacksAndNarrowsAcross)
@@ -188,8 +225,8 @@ TEST(PaneLayout, HiddenItemWithHideFlagTakesNoSpaceAndNeighboursCloseUp)
          right = std::make_shared<FakeControlState>();
     hidden->visible = false;
     const auto item = [](const std::shared_ptr<FakeControlState>& state, bool hideFlag) {
-        return std::make_shared<PaneItem>(std::make_unique<FakeControl>(state), FixedWidth | FixedHeight, 0, 0, -1, -1,
-                                          hideFlag);
+        return std::make_shared<PaneItem>(std::make_unique<FakeControl>(state), FixedWidth | FixedHeight, 0,
+                                          0, -1, -1, hideFlag);
     };
     Pane row(Horizontal, Greedy, 5, 0, 0);
     row.Add(item(left, false)).Add(item(hidden, true)).Add(item(right, false));
@@ -208,7 +245,8 @@ TEST(PaneCtrlLayout, FrameCoversTheCellAndItsCaptionAddsToTheHeight)
 {
     auto frame = std::make_shared<FakeControlState>();
     PaneCtrl box(std::make_unique<FakeControl>(frame), Vertical, Greedy, 0, 7, 10, 0);
-    auto content = std::make_shared<ProbePane>(Greedy, ProbePane::Limits{0, 30}, ProbePane::Limits{0, 20, 40});
+    auto content
+        = std::make_shared<ProbePane>(Greedy, ProbePane::Limits{0, 30}, ProbePane::Limits{0, 20, 40});
     box.Add(content);
 
     EXPECT_EQ(box.MinHeight(), 20 + 2 * 7 + 10);

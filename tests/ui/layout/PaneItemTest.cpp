@@ -7,10 +7,11 @@
 #include <string>
 
 namespace {
-std::shared_ptr<PaneItem> ItemFor(const std::shared_ptr<FakeControlState>& state, unsigned mode, int sizeX = 0,
-                                  int sizeY = 0, int minX = -1, int minY = -1)
+std::shared_ptr<PaneItem> ItemFor(const std::shared_ptr<FakeControlState>& state, unsigned mode,
+                                  int sizeX = 0, int sizeY = 0, int minX = -1, int minY = -1)
 {
-    return std::make_shared<PaneItem>(std::make_unique<FakeControl>(state), mode, sizeX, sizeY, minX, minY, false);
+    return std::make_shared<PaneItem>(std::make_unique<FakeControl>(state), mode, sizeX, sizeY, minX, minY,
+                                      false);
 }
 
 TEST(PaneItemSizes, ControlSizesStandInForZeroSizesAndMissingMinima)
@@ -58,8 +59,7 @@ TEST(PaneItemSizes, HiddenControlWithHideFlagAnswersZero)
     EXPECT_EQ(withoutFlag.WidthFor(100), 50) << "without the flag a hidden control keeps its space";
 }
 
-struct PlacementCase
-{
+struct PlacementCase {
     std::string name;
     unsigned mode;
     bool dropDownComboBox;
@@ -71,9 +71,7 @@ std::ostream& operator<<(std::ostream& out, const PlacementCase& c)
     return out << c.name;
 }
 
-class PaneItemPlacement : public testing::TestWithParam<PlacementCase>
-{
-};
+class PaneItemPlacement : public testing::TestWithParam<PlacementCase> { };
 
 TEST_P(PaneItemPlacement, PutsTheControlInItsCell)
 {
@@ -86,17 +84,21 @@ TEST_P(PaneItemPlacement, PutsTheControlInItsCell)
 
 INSTANTIATE_TEST_SUITE_P(
     Modes, PaneItemPlacement,
-    testing::Values(PlacementCase{"GreedyFillsTheCell", Greedy, false, {10, 20, 110, 70}},
-                    PlacementCase{"FixedSitsTopLeft", FixedWidth | FixedHeight, false, {10, 20, 50, 40}},
-                    PlacementCase{"AlignRightAndBottom", FixedWidth | FixedHeight | AlignRight | AlignBottom, false,
-                                  {70, 50, 110, 70}},
-                    PlacementCase{"BothAlignBitsCentre",
-                                  FixedWidth | FixedHeight | AlignLeft | AlignRight | AlignTop | AlignBottom, false,
-                                  {40, 35, 80, 55}},
-                    PlacementCase{"FillWidensAFixedWidth", FixedWidth | FillWidth | FixedHeight, false,
-                                  {10, 20, 110, 40}},
-                    PlacementCase{"AlignmentWithoutFixedSizeIsIgnored", AlignRight | AlignBottom, false,
-                                  {10, 20, 110, 70}},
-                    PlacementCase{"DropDownComboKeepsItsHeight", Greedy, true, {10, 20, 110, 40}}),
+    testing::Values(
+        PlacementCase{"GreedyFillsTheCell", Greedy, false, {10, 20, 110, 70}},
+        PlacementCase{"FixedSitsTopLeft", FixedWidth | FixedHeight, false, {10, 20, 50, 40}},
+        PlacementCase{"AlignRightAndBottom",
+                      FixedWidth | FixedHeight | AlignRight | AlignBottom,
+                      false,
+                      {70, 50, 110, 70}},
+        PlacementCase{"BothAlignBitsCentre",
+                      FixedWidth | FixedHeight | AlignLeft | AlignRight | AlignTop | AlignBottom,
+                      false,
+                      {40, 35, 80, 55}},
+        PlacementCase{
+            "FillWidensAFixedWidth", FixedWidth | FillWidth | FixedHeight, false, {10, 20, 110, 40}},
+        PlacementCase{
+            "AlignmentWithoutFixedSizeIsIgnored", AlignRight | AlignBottom, false, {10, 20, 110, 70}},
+        PlacementCase{"DropDownComboKeepsItsHeight", Greedy, true, {10, 20, 110, 40}}),
     [](const testing::TestParamInfo<PlacementCase>& info) { return info.param.name; });
 } // namespace
