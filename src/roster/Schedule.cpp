@@ -55,6 +55,20 @@ std::int64_t Weight(const Task& task)
     return task.GetEffort() > 0 ? task.GetEffort() : 1;
 }
 
+// Hands each due date of the rule from `first` to `until` to visit, in order. A rule whose next date
+// does not lie after the last one ends the walk instead of repeating it.
+template <class Visit>
+void ForEachDueDate(const Frequency& frequency, const Date& first, const Date& until, Visit visit)
+{
+    for (Date due = frequency.NextAfter(first - boost::gregorian::days(1)); due <= until;) {
+        visit(due);
+        const Date following = frequency.NextAfter(due);
+        if (!(following > due))
+            return;
+        due = following;
+    }
+}
+
 } // namespace
 
 // The roster's swaps, looked up by task and date while a plan is made.
@@ -118,22 +132,15 @@ void Schedule::GenerateInTurn(const Roster& roster, std::size_t taskIndex, const
     const Task& task = *roster.Tasks()[taskIndex];
     const Roster::PersonList& persons = roster.Persons();
     TaskRotation rotation(persons, task.GetTurnLength(), roster.IsStaggered() ? taskIndex : 0);
-    const Frequency& frequency = task.GetFrequency();
-    for (Date due = frequency.NextAfter(RotationOrigin(roster, from) - boost::gregorian::days(1));
-         due <= until;) {
+    ForEachDueDate(task.GetFrequency(), RotationOrigin(roster, from), until, [&](const Date& due) {
         const TaskRotation::Turn turn = rotation.Assign(due);
-        if (due >= from) {
-            ScheduleEntry entry = MakeEntry(task, due, At(persons, turn.person), persons[turn.owner].get(),
-                                            EntryReason::InTurn);
-            swaps.Apply(persons, task, turn.person, entry);
-            Add(std::move(entry));
-        }
-        const Date following = frequency.NextAfter(due);
-        // A rule that does not move forward would repeat this date for ever.
-        if (!(following > due))
-            break;
-        due = following;
-    }
+        if (due < from)
+            return;
+        ScheduleEntry entry
+            = MakeEntry(task, due, At(persons, turn.person), persons[turn.owner].get(), EntryReason::InTurn);
+        swaps.Apply(persons, task, turn.person, entry);
+        Add(std::move(entry));
+    });
 }
 
 // Balancing looks at everything done so far, so the due dates of all tasks are handed out together in
@@ -146,14 +153,9 @@ void Schedule::GenerateBalanced(const Roster& roster, const Swaps& swaps, const 
     };
     std::vector<Due> dues;
     for (std::size_t task = 0; task < roster.TaskCount(); ++task) {
-        const Frequency& frequency = roster.Tasks()[task]->GetFrequency();
-        for (Date due = frequency.NextAfter(from - boost::gregorian::days(1)); due <= until;) {
+        ForEachDueDate(roster.Tasks()[task]->GetFrequency(), from, until, [&](const Date& due) {
             dues.push_back(Due{due, task});
-            const Date following = frequency.NextAfter(due);
-            if (!(following > due))
-                break;
-            due = following;
-        }
+        });
     }
     std::stable_sort(dues.begin(), dues.end(), [](const Due& a, const Due& b) { return a.date < b.date; });
 

@@ -13,16 +13,21 @@ struct ParserDeleter {
 };
 using Parser = std::unique_ptr<std::remove_pointer_t<XML_Parser>, ParserDeleter>;
 
+void Refuse(void* userData)
+{
+    XML_StopParser(static_cast<XML_Parser>(userData), XML_FALSE);
+}
+
 void XMLCALL RefuseEntity(void* userData, const XML_Char*, int, const XML_Char*, int, const XML_Char*,
                           const XML_Char*, const XML_Char*, const XML_Char*)
 {
-    XML_StopParser(static_cast<XML_Parser>(userData), XML_FALSE);
+    Refuse(userData);
 }
 
 // A reference to an entity the document does not define, left unread because of an external subset.
 void XMLCALL RefuseSkippedEntity(void* userData, const XML_Char*, int)
 {
-    XML_StopParser(static_cast<XML_Parser>(userData), XML_FALSE);
+    Refuse(userData);
 }
 
 } // namespace
