@@ -29,7 +29,7 @@ public:
 
     // While away, a person's turns go to whoever is next and present.
     const AwayList& GetAway() const { return away; }
-    void SetAway(AwayList periods) { away = std::move(periods); }
+    void SetAway(AwayList periods);
     bool IsAway(const Date& day) const;
 
     // The record's form in the roster file, defined with the rest of that file in RosterFile.cpp.
@@ -39,4 +39,7 @@ public:
 private:
     std::wstring name;
     AwayList away;
+    // The same days as away, sorted and joined where periods overlap: planning asks about
+    // every due date, so the answer is looked up instead of scanning the periods as entered.
+    AwayList awayDays;
 };

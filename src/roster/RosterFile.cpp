@@ -173,12 +173,14 @@ bool Person::FromXml(const XmlNode& element)
     name = element.GetAttribute(L"name");
     // A period without both ends, or ending before it begins, keeps nobody away.
     const XmlNodeList periods = element.SelectNodes(L"away");
+    AwayList read;
     for (int i = 0; i < periods.Count(); ++i) {
         const std::optional<Date> from = ReadDate(periods.Item(i), L"from");
         const std::optional<Date> until = ReadDate(periods.Item(i), L"until");
         if (from && until && *from <= *until)
-            away.push_back(AwayPeriod{*from, *until});
+            read.push_back(AwayPeriod{*from, *until});
     }
+    SetAway(std::move(read));
     return true;
 }
 

@@ -4,32 +4,29 @@
 #include "roster/TaskRotation.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <cstdint>
 #include <limits>
+#include <map>
 #include <utility>
 
-namespace {
+// One due date of a task as planned, before its entry is written: small, so that a plan of many
+// years is sorted and handed out cheaply, and each entry with its names is then made once, in place.
+struct Schedule::Planned {
+    Date date;
+    std::uint32_t task; // index in the roster
+    int doer = -1; // who does it; -1 when nobody is available
+    int owner = -1; // whose turn it was, or who would have done it before a swap; -1 for nobody
+    EntryReason reason = EntryReason::InTurn;
 
-// The entry for a due date done by doer (null: nobody) in a turn that was owner's.
-ScheduleEntry MakeEntry(const Task& task, const Date& due, const Person* doer, const Person* owner,
-                        EntryReason ownReason)
-{
-    ScheduleEntry entry{L"", task.GetName(), due, EntryReason::NobodyAvailable, L"", task.GetEffort()};
-    if (!doer)
-        return entry;
-    entry.person = doer->GetName();
-    entry.reason = ownReason;
-    if (owner && owner != doer) {
-        entry.reason = EntryReason::StandIn;
-        entry.standsInFor = owner->GetName();
+    // Planned dates are unique per task, so this order is total: by date, then the tasks' order.
+    bool operator<(const Planned& other) const
+    {
+        return date < other.date || (date == other.date && task < other.task);
     }
-    return entry;
-}
+};
 
-const Person* At(const Roster::PersonList& persons, int index)
-{
-    return index < 0 ? nullptr : persons[static_cast<std::size_t>(index)].get();
-}
+namespace {
 
 // Where a task's rotation is counted from: the roster's rotation date, unless the plan starts before it.
 Date RotationOrigin(const Roster& roster, const Date& from)
@@ -83,18 +80,18 @@ public:
         }
     }
 
-    // Hands the entry to the person its turn was given to, if any; answers who does it now.
-    int Apply(const Roster::PersonList& persons, const Task& task, int doer, ScheduleEntry& entry) const
+    // Hands the due date to the person its turn was given to, if any; the one who would have done it
+    // becomes the one stood in for.
+    void Apply(const Task& task, Planned& planned) const
     {
         if (given.empty())
-            return doer;
-        const auto found = given.find({&task, entry.date});
-        if (found == given.end() || found->second == doer)
-            return doer;
-        entry.standsInFor = doer < 0 ? L"" : At(persons, doer)->GetName();
-        entry.person = At(persons, found->second)->GetName();
-        entry.reason = EntryReason::Swapped;
-        return found->second;
+            return;
+        const auto found = given.find({&task, planned.date});
+        if (found == given.end() || found->second == planned.doer)
+            return;
+        planned.owner = planned.doer;
+        planned.doer = found->second;
+        planned.reason = EntryReason::Swapped;
     }
 
 private:
@@ -115,86 +112,112 @@ bool Schedule::Generate(const Roster& roster, const Date& from, const Date& unti
     if (roster.Persons().empty())
         return true;
     const Swaps swaps(roster);
-    if (roster.GetAssignment() == Assignment::Balanced) {
-        GenerateBalanced(roster, swaps, from, until);
-        return true;
+    Plan plan;
+    try {
+        if (roster.GetAssignment() == Assignment::Balanced)
+            PlanBalanced(roster, swaps, from, until, plan);
+        else
+            PlanInTurn(roster, swaps, from, until, plan);
+    } catch (...) {
+        // A date past the calendar's end stops the plan; what was planned before it is kept.
+        Write(roster, plan);
+        throw;
     }
-    for (std::size_t task = 0; task < roster.TaskCount(); ++task)
-        GenerateInTurn(roster, task, swaps, from, until);
+    Write(roster, plan);
     return true;
 }
 
 // Due dates before `from` are handed out too, without entries, so that the rotation reaches `from` as
 // it would in a plan from the rotation date.
-void Schedule::GenerateInTurn(const Roster& roster, std::size_t taskIndex, const Swaps& swaps,
-                              const Date& from, const Date& until)
+void Schedule::PlanInTurn(const Roster& roster, const Swaps& swaps, const Date& from, const Date& until,
+                          Plan& plan)
 {
-    const Task& task = *roster.Tasks()[taskIndex];
     const Roster::PersonList& persons = roster.Persons();
-    TaskRotation rotation(persons, task.GetTurnLength(), roster.IsStaggered() ? taskIndex : 0);
-    ForEachDueDate(task.GetFrequency(), RotationOrigin(roster, from), until, [&](const Date& due) {
-        const TaskRotation::Turn turn = rotation.Assign(due);
-        if (due < from)
-            return;
-        ScheduleEntry entry
-            = MakeEntry(task, due, At(persons, turn.person), persons[turn.owner].get(), EntryReason::InTurn);
-        swaps.Apply(persons, task, turn.person, entry);
-        Add(std::move(entry));
-    });
+    for (std::size_t index = 0; index < roster.TaskCount(); ++index) {
+        const Task& task = *roster.Tasks()[index];
+        TaskRotation rotation(persons, task.GetTurnLength(), roster.IsStaggered() ? index : 0);
+        ForEachDueDate(task.GetFrequency(), RotationOrigin(roster, from), until, [&](const Date& due) {
+            const TaskRotation::Turn turn = rotation.Assign(due);
+            if (due < from)
+                return;
+            Planned planned{due, static_cast<std::uint32_t>(index), turn.person,
+                            static_cast<int>(turn.owner)};
+            swaps.Apply(task, planned);
+            plan.push_back(planned);
+        });
+    }
 }
 
 // Balancing looks at everything done so far, so the due dates of all tasks are handed out together in
-// date order, and within a date in the tasks' order, as they are listed.
-void Schedule::GenerateBalanced(const Roster& roster, const Swaps& swaps, const Date& from, const Date& until)
+// date order, and within a date in the tasks' order, as they are listed. The dates join the plan
+// only once every one of them has its person.
+void Schedule::PlanBalanced(const Roster& roster, const Swaps& swaps, const Date& from, const Date& until,
+                            Plan& plan)
 {
-    struct Due {
-        Date date;
-        std::size_t task;
-    };
-    std::vector<Due> dues;
+    Plan dues;
     for (std::size_t task = 0; task < roster.TaskCount(); ++task) {
         ForEachDueDate(roster.Tasks()[task]->GetFrequency(), from, until, [&](const Date& due) {
-            dues.push_back(Due{due, task});
+            dues.push_back(Planned{due, static_cast<std::uint32_t>(task)});
         });
     }
-    std::stable_sort(dues.begin(), dues.end(), [](const Due& a, const Due& b) { return a.date < b.date; });
+    std::sort(dues.begin(), dues.end());
 
     const Roster::PersonList& persons = roster.Persons();
     std::vector<std::int64_t> load(persons.size(), 0);
     // Per task: the turn the last due date belonged to, and who holds it.
     std::vector<std::pair<std::int64_t, int>> turns(roster.TaskCount(),
                                                     {std::numeric_limits<std::int64_t>::min(), -1});
-    for (const Due& due : dues) {
-        const Task& task = *roster.Tasks()[due.task];
-        auto& [turn, holder] = turns[due.task];
-        const std::int64_t key = TurnKey(task.GetTurnLength(), due.date);
+    for (Planned& planned : dues) {
+        const Task& task = *roster.Tasks()[planned.task];
+        auto& [turn, holder] = turns[planned.task];
+        const std::int64_t key = TurnKey(task.GetTurnLength(), planned.date);
         if (turn != key) {
             turn = key;
             holder = -1;
         }
-        int doer = holder;
-        if (holder < 0 || persons[static_cast<std::size_t>(holder)]->IsAway(due.date))
-            doer = LeastLoaded(persons, load, due.date);
+        planned.doer = holder;
+        if (holder < 0 || persons[static_cast<std::size_t>(holder)]->IsAway(planned.date))
+            planned.doer = LeastLoaded(persons, load, planned.date);
         if (holder < 0)
-            holder = doer;
-        ScheduleEntry entry
-            = MakeEntry(task, due.date, At(persons, doer), At(persons, holder), EntryReason::Balanced);
-        doer = swaps.Apply(persons, task, doer, entry);
-        if (doer >= 0)
-            load[static_cast<std::size_t>(doer)] += Weight(task);
-        Add(std::move(entry));
+            holder = planned.doer;
+        planned.owner = holder;
+        planned.reason = EntryReason::Balanced;
+        swaps.Apply(task, planned);
+        if (planned.doer >= 0)
+            load[static_cast<std::size_t>(planned.doer)] += Weight(task);
     }
+    plan = std::move(dues);
+}
+
+// Makes the plan's entries behind those of earlier plans; on a date both have, the earlier plan's
+// entries come first.
+void Schedule::Write(const Roster& roster, Plan& plan)
+{
+    std::sort(plan.begin(), plan.end());
+    const Roster::PersonList& persons = roster.Persons();
+    const auto name = [&](int person) { return persons[static_cast<std::size_t>(person)]->GetName(); };
+    const std::size_t earlier = entries.size();
+    entries.reserve(earlier + plan.size());
+    for (const Planned& planned : plan) {
+        const Task& task = *roster.Tasks()[planned.task];
+        ScheduleEntry& entry = entries.emplace_back(ScheduleEntry{
+            L"", task.GetName(), planned.date, EntryReason::NobodyAvailable, L"", task.GetEffort()});
+        if (planned.doer < 0)
+            continue;
+        entry.person = name(planned.doer);
+        entry.reason = planned.reason;
+        if (planned.owner >= 0 && planned.owner != planned.doer) {
+            entry.standsInFor = name(planned.owner);
+            if (planned.reason != EntryReason::Swapped)
+                entry.reason = EntryReason::StandIn;
+        }
+    }
+    const auto byDate = [](const ScheduleEntry& a, const ScheduleEntry& b) { return a.date < b.date; };
+    std::inplace_merge(entries.begin(), entries.begin() + static_cast<std::ptrdiff_t>(earlier), entries.end(),
+                       byDate);
 }
 
 Schedule::EntryList Schedule::Entries() const
 {
-    std::vector<ScheduleEntry> entries;
-    for (const auto& [date, onDate] : byDate)
-        entries.insert(entries.end(), onDate.begin(), onDate.end());
     return entries;
-}
-
-void Schedule::Add(ScheduleEntry entry)
-{
-    byDate[entry.date].push_back(std::move(entry));
 }

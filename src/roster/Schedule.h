@@ -2,7 +2,6 @@
 
 #include "roster/Roster.h"
 
-#include <map>
 #include <string>
 #include <vector>
 
@@ -47,11 +46,16 @@ public:
 
 private:
     class Swaps;
+    struct Planned;
+    using Plan = std::vector<Planned>;
 
-    void GenerateInTurn(const Roster& roster, std::size_t taskIndex, const Swaps& swaps, const Date& from,
-                        const Date& until);
-    void GenerateBalanced(const Roster& roster, const Swaps& swaps, const Date& from, const Date& until);
-    void Add(ScheduleEntry entry);
+    static void PlanInTurn(const Roster& roster, const Swaps& swaps, const Date& from, const Date& until,
+                           Plan& plan);
+    static void PlanBalanced(const Roster& roster, const Swaps& swaps, const Date& from, const Date& until,
+                             Plan& plan);
+    // Sorts the plan and makes its entries.
+    void Write(const Roster& roster, Plan& plan);
 
-    std::map<Date, EntryList> byDate;
+    // By date, and within a date in the order added.
+    EntryList entries;
 };

@@ -254,6 +254,10 @@ TEST_F(RotationTest, AnAwayPersonsTurnGoesToTheNextOneWhoIsThere)
          {{D(2024, 1, 1), D(2024, 1, 1)}},
          "C (for A) A B C A"},
         {"B away on the last day and after", {}, {{D(2024, 1, 5), D(2024, 2, 1)}}, "A B C A C (for B)"},
+        {"A's periods out of order, one inside a longer one",
+         {{D(2024, 1, 2), D(2024, 1, 2)}, {D(2023, 12, 1), D(2024, 1, 3)}},
+         {},
+         "B (for A) C B (for A) C A"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);

@@ -120,8 +120,13 @@ TEST_F(ScheduleTest, AddsToWhatTheScheduleHolds)
     AddDaily(L"X", 1, D(2024, 1, 1));
     Schedule schedule;
     schedule.Generate(roster, D(2024, 1, 1), D(2024, 1, 2));
-    schedule.Generate(roster, D(2024, 1, 2), D(2024, 1, 2));
-    EXPECT_EQ(schedule.Entries().size(), 3u);
+    roster.Persons().front()->SetName(L"B");
+    schedule.Generate(roster, D(2024, 1, 1), D(2024, 1, 1));
+    // By date, and on one date the earlier plan's entry first.
+    std::vector<std::string> rows;
+    for (const ScheduleEntry& entry : schedule.Entries())
+        rows.push_back(boost::gregorian::to_simple_string(entry.date) + " " + Narrow(entry.person));
+    EXPECT_EQ(rows, (std::vector<std::string>{"2024-Jan-01 A", "2024-Jan-01 B", "2024-Jan-02 A"}));
 }
 
 TEST_F(ScheduleTest, FollowsEveryKindOfRule)
